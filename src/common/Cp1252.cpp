@@ -1,0 +1,41 @@
+#include "common/Cp1252.h"
+
+#include <array>
+
+namespace {
+
+// 0x80..0x9F differ from Latin-1; the five unassigned bytes map to the C1 control of the
+// same value, as Windows itself does, so every byte survives a read and a write.
+constexpr std::array<char16_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char EncodeOne(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return static_cast<char>(c);
+    for (int i = 0; i < 32; ++i) {
+        if (HighControls[i] == c)
+            return static_cast<char>(0x80 + i);
+    }
+    return '?';
+}
+
+} // namespace
+
+QString FromCp1252(const char *bytes, int length) {
+    QString text(length, Qt::Uninitialized);
+    QChar *out = text.data();
+    for (int i = 0; i < length; ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = QChar(b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+QByteArray ToCp1252(const QString &text) {
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (int i = 0; i < text.size(); ++i)
+        bytes[i] = EncodeOne(text.at(i).unicode());
+    return bytes;
+}

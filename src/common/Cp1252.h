@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The suite's data files hold text in the Windows-1252 code page, one byte a character.
+// Characters the code page cannot hold are written as "?", as Windows does.
+
+QString FromCp1252(const char *bytes, int length);
+inline QString FromCp1252(const QByteArray &bytes) {
+    return FromCp1252(bytes.constData(), bytes.size());
+}
+QByteArray ToCp1252(const QString &text);

@@ -1,0 +1,7 @@
+#include "common/Variables.h"
+
+VendorArrays Vendors;
+
+void ResetVariables() {
+    Vendors = VendorArrays();
+}

@@ -1,0 +1,220 @@
+#include "inventory/ItemFile.h"
+
+#include "common/Cp1252.h"
+#include "common/NumberText.h"
+#include "shell/BasicDiskRoutines.h"
+
+#include <QtEndian>
+
+namespace {
+
+enum Offset {
+    DescriptionAt = 0,
+    CategoryAt = 50,
+    CostAt = 70,
+    PriceAt = 78,
+    OnHandAt = 86,
+    DiscountPriceAt = 88,
+    DiscountQtyAt = 96,
+    ReorderAmountAt = 100,
+    ReorderAtAt = 102
+};
+
+void PutText(char *to, int width, const QString &text) {
+    const QByteArray bytes = ToCp1252(text.left(width));
+    memcpy(to, bytes.constData(), size_t(bytes.size()));
+    memset(to + bytes.size(), ' ', size_t(width - bytes.size()));
+}
+
+// Spaces pad the field; zero bytes stand where a short or foreign record left nothing.
+QString TakeText(const char *from, int width) {
+    int begin = 0, end = width;
+    while (begin < end && (from[begin] == ' ' || from[begin] == '\0'))
+        ++begin;
+    while (end > begin && (from[end - 1] == ' ' || from[end - 1] == '\0'))
+        --end;
+    return FromCp1252(from + begin, end - begin);
+}
+
+Currency TakeCurrency(const char *from) {
+    return Currency::fromTenThousandths(qFromLittleEndian<qint64>(from));
+}
+
+const QString CellNames[] = {
+    QStringLiteral("Description"), QStringLiteral("Category"), QStringLiteral("Cost (Unit)"),
+    QStringLiteral("Price"),       QStringLiteral("On-Hand"),  QStringLiteral("Disc Price"),
+    QStringLiteral("Disc Qty"),    QStringLiteral("Reorder"),  QStringLiteral("When At")};
+
+} // namespace
+
+QString ItemsFileName() {
+    return QStringLiteral("/VIInventoriedItems.txt");
+}
+
+QByteArray EncodeItemRecord(const ItemRecord &item) {
+    QByteArray bytes(ItemRecordLength, '\0');
+    char *b = bytes.data();
+    PutText(b + DescriptionAt, DescriptionWidth, item.Description);
+    PutText(b + CategoryAt, CategoryWidth, item.Category);
+    qToLittleEndian<qint64>(item.Cost.tenThousandths(), b + CostAt);
+    qToLittleEndian<qint64>(item.Price.tenThousandths(), b + PriceAt);
+    qToLittleEndian<qint16>(item.OnHand, b + OnHandAt);
+    qToLittleEndian<qint64>(item.DiscountPrice.tenThousandths(), b + DiscountPriceAt);
+    qToLittleEndian<qint32>(item.DiscountQty, b + DiscountQtyAt);
+    qToLittleEndian<qint16>(item.ReorderAmount, b + ReorderAmountAt);
+    qToLittleEndian<qint16>(item.ReorderAt, b + ReorderAtAt);
+    return bytes;
+}
+
+ItemRecord DecodeItemRecord(const char *bytes, int length) {
+    char full[ItemRecordLength] = {};
+    memcpy(full, bytes, size_t(qBound(0, length, ItemRecordLength)));
+    ItemRecord item;
+    item.Description = TakeText(full + DescriptionAt, DescriptionWidth);
+    item.Category = TakeText(full + CategoryAt, CategoryWidth);
+    item.Cost = TakeCurrency(full + CostAt);
+    item.Price = TakeCurrency(full + PriceAt);
+    item.OnHand = qFromLittleEndian<qint16>(full + OnHandAt);
+    item.DiscountPrice = TakeCurrency(full + DiscountPriceAt);
+    item.DiscountQty = qFromLittleEndian<qint32>(full + DiscountQtyAt);
+    item.ReorderAmount = qFromLittleEndian<qint16>(full + ReorderAmountAt);
+    item.ReorderAt = qFromLittleEndian<qint16>(full + ReorderAtAt);
+    return item;
+}
+
+qint16 ItemCount() {
+    return RecordCount(ItemsFileName(), ItemRecordLength);
+}
+
+std::vector<ItemRecord> ReadAllItems() {
+    const int count = ItemCount();
+    std::vector<ItemRecord> items;
+    const std::unique_ptr<QFile> file = count > 0 ? OpenForInput(ItemsFileName()) : nullptr;
+    if (!file)
+        return items;
+    QByteArray bytes = file->read(qint64(count) * ItemRecordLength);
+    bytes.resize(qsizetype(count) * ItemRecordLength, '\0'); // a record cut short at the end
+    items.reserve(size_t(count));
+    for (int k = 0; k < count; ++k)
+        items.push_back(DecodeItemRecord(bytes.constData() + qsizetype(k) * ItemRecordLength,
+                                         ItemRecordLength));
+    return items;
+}
+
+std::optional<ItemRecord> ReadItemRecord(int recordNumber) {
+    if (recordNumber < 1 || recordNumber > ItemCount())
+        return std::nullopt;
+    const std::unique_ptr<QFile> file = OpenForInput(ItemsFileName());
+    if (!file || !file->seek(qint64(recordNumber - 1) * ItemRecordLength))
+        return std::nullopt;
+    const QByteArray bytes = file->read(ItemRecordLength);
+    return DecodeItemRecord(bytes.constData(), int(bytes.size()));
+}
+
+bool WriteItemRecord(int recordNumber, const ItemRecord &item) {
+    if (recordNumber < 1 || recordNumber > MaxItemRecords || recordNumber > ItemCount() + 1)
+        return false;
+    const std::unique_ptr<QFile> file = OpenForRandom(ItemsFileName());
+    const QByteArray bytes = EncodeItemRecord(item);
+    return file && file->seek(qint64(recordNumber - 1) * ItemRecordLength) &&
+           file->write(bytes) == bytes.size() && file->flush();
+}
+
+bool DeleteItemRecord(int recordNumber) {
+    DeleteBackupCopy(ItemsFileName());
+    return DeleteRecordThrough(ItemsFileName(), QStringLiteral("\\Inventory.TMP"), ItemRecordLength,
+                               ItemCount(), recordNumber);
+}
+
+bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error) {
+    int last = 0;
+    for (const NumberedItem &row : items) {
+        if (row.RecordNumber < 1 || row.RecordNumber > MaxItemRecords) {
+            if (error)
+                *error = QStringLiteral("The record number %1 is out of range (1 to %2).")
+                             .arg(row.RecordNumber)
+                             .arg(MaxItemRecords);
+            return false;
+        }
+        last = std::max(last, row.RecordNumber);
+    }
+    if (items.empty() || items.front().Item.Description.isEmpty()) {
+        DeleteWithBackup(ItemsFileName());
+        return true;
+    }
+    // A record number no row claims would otherwise be a hole of zeros; a blank item reads
+    // back as an empty description and zero amounts all the same, but holds proper padding.
+    const QByteArray blank = EncodeItemRecord(ItemRecord());
+    QByteArray bytes;
+    bytes.reserve(qsizetype(last) * ItemRecordLength);
+    for (int k = 0; k < last; ++k)
+        bytes += blank;
+    for (const NumberedItem &row : items) {
+        const QByteArray record = EncodeItemRecord(row.Item);
+        memcpy(bytes.data() + qsizetype(row.RecordNumber - 1) * ItemRecordLength,
+               record.constData(), ItemRecordLength);
+    }
+    DeleteBackupCopy(ItemsFileName());
+    if (WriteWholeFile(ItemsFileName(), bytes))
+        return true;
+    if (error)
+        *error =
+            QStringLiteral("The file %1 could not be written.").arg(DataFilePath(ItemsFileName()));
+    return false;
+}
+
+QStringList ItemCells(const ItemRecord &item, int recordNumber) {
+    return {item.Description,
+            item.Category,
+            item.Cost.toString(),
+            item.Price.toString(),
+            QString::number(item.OnHand),
+            item.DiscountPrice.toString(),
+            QString::number(item.DiscountQty),
+            QString::number(item.ReorderAmount),
+            QString::number(item.ReorderAt),
+            QString::number(recordNumber)};
+}
+
+std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error) {
+    auto cell = [&](int column) { return column < cells.size() ? cells.at(column) : QString(); };
+    QString problem;
+    auto money = [&](int column) {
+        const std::optional<Currency> value = Currency::parse(cell(column));
+        if (!value && problem.isEmpty())
+            problem = QStringLiteral("%1 must be an amount of money.").arg(CellNames[column]);
+        return value.value_or(Currency());
+    };
+    auto whole = [&](int column, qint64 min, qint64 max) {
+        const std::optional<qint64> value = TextToInteger(cell(column), min, max);
+        if (!value && problem.isEmpty())
+            problem = QStringLiteral("%1 must be a whole number from %2 to %3.")
+                          .arg(CellNames[column])
+                          .arg(min)
+                          .arg(max);
+        return value.value_or(0);
+    };
+    ItemRecord item;
+    item.Description = cell(0).left(DescriptionWidth).trimmed();
+    item.Category = cell(1).left(CategoryWidth).trimmed();
+    item.Cost = money(2);
+    item.Price = money(3);
+    item.OnHand = qint16(whole(4, -32768, 32767));
+    item.DiscountPrice = money(5);
+    item.DiscountQty = qint32(whole(6, -2147483647LL - 1, 2147483647LL));
+    item.ReorderAmount = qint16(whole(7, -32768, 32767));
+    item.ReorderAt = qint16(whole(8, -32768, 32767));
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return std::nullopt;
+    }
+    return item;
+}
+
+bool AddCategory(QStringList &categories, const QString &name) {
+    if (name.isEmpty() || categories.contains(name, Qt::CaseSensitive))
+        return false;
+    categories.append(name);
+    return true;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+
+#include <memory>
+
+// The data folder and the files in it. Every file is named relative to the data folder by a
+// name that begins with "/" or "\" ("/VendorData.txt", "\Backup\Phone.txt"); both separators
+// name the same file.
+
+void SetAppPath(const QString &folder);
+QString AppPath();
+
+// Full native path of a relative data-file name.
+QString DataFilePath(const QString &name);
+
+// True when the file is in the data folder, after silently bringing a lost one back from
+// the Backup folder.
+bool FileExistsOrRestore(const QString &name);
+
+// Whole records in a fixed-length record file: length / record length, to the nearest whole
+// number with halves to even; 0 for a file that is missing and has no Backup copy. At most
+// 32,767, the most a record number can address.
+qint16 RecordCount(const QString &name, int recordLength);
+
+// Sequential reading; null when the file cannot be opened.
+std::unique_ptr<QFile> OpenForInput(const QString &name);
+
+// Sequential writing of a whole new file. Nothing reaches the disk under the file's name
+// until commit() succeeds, so a crash or a full disk leaves the old file as it was.
+std::unique_ptr<QSaveFile> OpenForOutput(const QString &name);
+
+// Record access for reading and writing in place, creating the file when missing.
+std::unique_ptr<QFile> OpenForRandom(const QString &name);
+
+// Writes the bytes as the whole new content of the file, replacing it only once complete.
+bool WriteWholeFile(const QString &name, const QByteArray &bytes);
+
+void DeleteDataFile(const QString &name);
+// Deletes only the Backup copy of the file: a writer does so before it saves, so that a stale
+// copy cannot be restored over the newer file during the same run.
+void DeleteBackupCopy(const QString &name);
+// The Backup copy goes first, then the file itself, so a stale copy can never come back.
+void DeleteWithBackup(const QString &name);
+
+// Removes record n (1-based) of a fixed-length record file by copying every other record, in
+// order, into the scratch file and then putting the scratch file in the original's place.
+// count is the number of records the caller reads in the file; a record cut short at the end
+// is completed with zero bytes. The original stays whole until the copy is complete.
+bool DeleteRecordThrough(const QString &name, const QString &scratchName, int recordLength,
+                         int count, int recordNumber);
+
+// Copies every catalogue file present in the data folder into the Backup folder.
+void BackupAllFiles();

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QListWidget;
+
+// Keystroke filters for the entry boxes: each takes the character code of the key pressed
+// and gives it back to keep it, or 0 to swallow it.
+
+constexpr int BackspaceKey = 8;
+
+// Digits and backspace only.
+int DigitKeyFilter(int key);
+// What can still make a money amount with at most two decimals, judged on the box's whole
+// current text. Backspace is let through by the caller before it asks.
+int CurrencyKeyFilter(int key, const QString &text);
+int CurrencyKeyFilter(int key, const QLineEdit *box);
+
+// Puts the filter in front of the box's key presses: a swallowed key never reaches the box.
+// Digit boxes let backspace through; money boxes let it through before the filter runs.
+void InstallDigitKeyFilter(QLineEdit *box);
+void InstallCurrencyKeyFilter(QLineEdit *box);
+
+// A number is rewritten in the locale's currency format; anything else beeps, empties the box
+// and keeps the focus in it. True when the text was a number.
+bool FormatCurrencyField(QLineEdit *box);
+
+// Moves entry i one place up or down and selects it at its new place. A move past either
+// end of the list changes nothing.
+void MoveListItem(bool up, QListWidget *list, int i);

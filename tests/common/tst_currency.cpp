@@ -1,0 +1,121 @@
+#include "common/Currency.h"
+#include "common/NumberText.h"
+
+#include <QTest>
+
+class TestCurrency : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void parse_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<qint64>("tenThousandths");
+        QTest::newRow("screen format") << "$1,234.50" << true << 12345000LL;
+        QTest::newRow("plain") << "12.5" << true << 125000LL;
+        QTest::newRow("spaces around") << "  7 " << true << 70000LL;
+        QTest::newRow("parentheses") << "($1.00)" << true << -10000LL;
+        QTest::newRow("leading minus") << "-$3" << true << -30000LL;
+        QTest::newRow("minus after symbol") << "$-3.25" << true << -32500LL;
+        QTest::newRow("trailing minus") << "4-" << true << -40000LL;
+        QTest::newRow("fifth decimal half to even, down") << "1.23445" << true << 12344LL;
+        QTest::newRow("fifth decimal half to even, up") << "1.23455" << true << 12346LL;
+        QTest::newRow("more than half") << "1.234451" << true << 12345LL;
+        QTest::newRow("largest") << "922337203685477.5807" << true << 9223372036854775807LL;
+        QTest::newRow("one too large") << "922337203685477.5808" << false << 0LL;
+        QTest::newRow("empty") << "" << false << 0LL;
+        QTest::newRow("letters") << "abc" << false << 0LL;
+        QTest::newRow("two points") << "1.2.3" << false << 0LL;
+        QTest::newRow("symbol only") << "$" << false << 0LL;
+        QTest::newRow("two signs") << "(-5)" << false << 0LL;
+    }
+    void parse() {
+        QFETCH(QString, text);
+        QFETCH(bool, valid);
+        QFETCH(qint64, tenThousandths);
+        const std::optional<Currency> amount = Currency::parse(text);
+        QCOMPARE(amount.has_value(), valid);
+        if (valid)
+            QCOMPARE(amount->tenThousandths(), tenThousandths);
+    }
+
+    void format_data() {
+        QTest::addColumn<qint64>("tenThousandths");
+        QTest::addColumn<QString>("money");
+        QTest::addColumn<QString>("plain");
+        QTest::newRow("zero") << 0LL << "$0.00"
+                              << "0";
+        QTest::newRow("grouping") << 12345000LL << "$1,234.50"
+                                  << "1234.5";
+        QTest::newRow("four decimals") << 12345678LL << "$1,234.57"
+                                       << "1234.5678";
+        QTest::newRow("half a cent up") << 10050LL << "$1.01"
+                                        << "1.005";
+        QTest::newRow("negative") << -10000LL << "($1.00)"
+                                  << "-1";
+        QTest::newRow("tiny negative shows no sign") << -40LL << "$0.00"
+                                                     << "-0.004";
+        QTest::newRow("largest, exact") << 9223372036854775807LL << "$922,337,203,685,477.58"
+                                        << "922337203685477.5807";
+    }
+    void format() {
+        QFETCH(qint64, tenThousandths);
+        QFETCH(QString, money);
+        QFETCH(QString, plain);
+        const Currency amount = Currency::fromTenThousandths(tenThousandths);
+        QCOMPARE(amount.toString(), money);
+        QCOMPARE(amount.toPlainString(), plain);
+        if (tenThousandths % 100 == 0)
+            QCOMPARE(Currency::parse(money)->tenThousandths(), tenThousandths);
+    }
+
+    void otherLocale() {
+        const QLocale german(QLocale::German, QLocale::Germany);
+        const Currency amount = Currency::fromTenThousandths(12345000);
+        const QString text = amount.toString(german);
+        QVERIFY2(text.contains(QStringLiteral("1.234,50")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("€")));
+        QCOMPARE(Currency::parse(text, german), amount);
+        QCOMPARE(amount.toPlainString(german), QStringLiteral("1234,5"));
+    }
+
+    void integers_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("whole") << "42" << int(IntegerError::None) << 42LL;
+        QTest::newRow("half down to even") << "12.5" << int(IntegerError::None) << 12LL;
+        QTest::newRow("half up to even") << "13.5" << int(IntegerError::None) << 14LL;
+        QTest::newRow("negative half") << "-2.5" << int(IntegerError::None) << -2LL;
+        QTest::newRow("above half") << "2.51" << int(IntegerError::None) << 3LL;
+        QTest::newRow("grouped") << "1,000" << int(IntegerError::None) << 1000LL;
+        QTest::newRow("top") << "32767" << int(IntegerError::None) << 32767LL;
+        QTest::newRow("bottom") << "-32768" << int(IntegerError::None) << -32768LL;
+        QTest::newRow("rounds out of range") << "32767.5" << int(IntegerError::OutOfRange) << 0LL;
+        QTest::newRow("above") << "32768" << int(IntegerError::OutOfRange) << 0LL;
+        QTest::newRow("huge") << "99999999999999999999999" << int(IntegerError::OutOfRange) << 0LL;
+        QTest::newRow("letters") << "abc" << int(IntegerError::NotANumber) << 0LL;
+        QTest::newRow("empty") << "" << int(IntegerError::NotANumber) << 0LL;
+    }
+    void integers() {
+        QFETCH(QString, text);
+        QFETCH(int, error);
+        QFETCH(qint64, value);
+        IntegerError got = IntegerError::None;
+        const std::optional<qint64> n = TextToInt16(text, &got);
+        QCOMPARE(int(got), error);
+        QCOMPARE(n.has_value(), error == int(IntegerError::None));
+        if (n)
+            QCOMPARE(*n, value);
+    }
+
+    void int32Range() {
+        QCOMPARE(TextToInt32(QStringLiteral("2147483647")).value_or(0), 2147483647LL);
+        QVERIFY(!TextToInt32(QStringLiteral("2147483648")));
+        QVERIFY(!TextToInt32(QStringLiteral("-2147483649")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCurrency)
+#include "tst_currency.moc"

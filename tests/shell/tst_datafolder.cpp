@@ -1,0 +1,128 @@
+#include "support/DataFolder.h"
+
+#include <QDir>
+
+class TestDataFolder_ : public QObject {
+    Q_OBJECT
+private slots:
+    void bothSeparatorsNameTheSameFile() {
+        TestDataFolder data;
+        data.write("\\Locations.txt", "x");
+        QCOMPARE(DataFilePath("/Locations.txt"), DataFilePath("\\Locations.txt"));
+        QVERIFY(data.exists("/Locations.txt"));
+        QVERIFY(FileExistsOrRestore("\\Locations.txt"));
+        DeleteDataFile("/Locations.txt");
+        QVERIFY(!data.exists("\\Locations.txt"));
+    }
+
+    void backupFolderIsCreated() {
+        TestDataFolder data;
+        QVERIFY(QDir(data.path("/Backup")).exists());
+    }
+
+    void restoreFromBackup() {
+        TestDataFolder data;
+        QVERIFY(!FileExistsOrRestore("/VendorData.txt"));
+        QVERIFY(!data.exists("/VendorData.txt"));
+
+        data.write("/Backup/VendorData.txt", "saved vendor bytes");
+        QVERIFY(FileExistsOrRestore("/VendorData.txt"));
+        QCOMPARE(data.read("/VendorData.txt"), QByteArray("saved vendor bytes"));
+
+        // A present file is never overwritten by its copy.
+        data.write("/VendorData.txt", "newer");
+        QVERIFY(FileExistsOrRestore("/VendorData.txt"));
+        QCOMPARE(data.read("/VendorData.txt"), QByteArray("newer"));
+    }
+
+    void recordCount_data() {
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("records");
+        QTest::newRow("empty file") << 0 << 0;
+        QTest::newRow("one record") << 104 << 1;
+        QTest::newRow("1.49 rounds down") << 155 << 1;
+        QTest::newRow("1.5 rounds to even 2") << 156 << 2;
+        QTest::newRow("2.5 rounds to even 2") << 260 << 2;
+        QTest::newRow("3.5 rounds to even 4") << 364 << 4;
+        QTest::newRow("2.6 rounds up") << 270 << 3;
+    }
+    void recordCount() {
+        QFETCH(int, bytes);
+        QFETCH(int, records);
+        TestDataFolder data;
+        data.write("/VIInventoriedItems.txt", QByteArray(bytes, 'a'));
+        QCOMPARE(int(RecordCount("/VIInventoriedItems.txt", 104)), records);
+    }
+
+    void recordCountOfMissingFileLeavesNoFile() {
+        TestDataFolder data;
+        QCOMPARE(int(RecordCount("/VIInventoriedItems.txt", 104)), 0);
+        QVERIFY(!data.exists("/VIInventoriedItems.txt"));
+    }
+
+    void deleteWithBackupRemovesBoth() {
+        TestDataFolder data;
+        data.write("/PONumber.txt", "1");
+        data.write("/Backup/PONumber.txt", "1");
+        data.write("/Backup/Delivery.txt", "kept");
+        DeleteWithBackup("\\PONumber.txt");
+        QVERIFY(!data.exists("/PONumber.txt"));
+        QVERIFY(!data.exists("/Backup/PONumber.txt"));
+        QVERIFY(data.exists("/Backup/Delivery.txt"));
+    }
+
+    void writeWholeFileReplaces() {
+        TestDataFolder data;
+        data.write("/Delivery.txt", "an older and longer content");
+        QVERIFY(WriteWholeFile("/Delivery.txt", "new"));
+        QCOMPARE(data.read("/Delivery.txt"), QByteArray("new"));
+        QCOMPARE(QDir(data.path("/")).entryList(QDir::Files), QStringList{"Delivery.txt"});
+    }
+
+    void backupAllFiles() {
+        TestDataFolder data;
+        const QStringList catalogue = {"CompanyLogo",        "CustomerData", "AuxHeadings",
+                                       "LogoSettings",       "Phone",        "MyBusinessData",
+                                       "PrintColors",        "SoldItems",    "MyWebSite",
+                                       "TaxRecords",         "SpeedNumbers", "VIVInfo",
+                                       "VIInventoriedItems", "VendorData",   "PicklistInstructions",
+                                       "Locations",          "PONumber",     "Delivery",
+                                       "InventoryInfo",      "Services",     "CustomItems"};
+        for (const QString &name : catalogue)
+            data.write("/" + name + ".txt", name.toLatin1());
+        DeleteDataFile("/Phone.txt"); // absent at exit: its old copy must stay
+        data.write("/Backup/Phone.txt", "old phone");
+        data.write("/Backup/VendorData.txt", "old vendors");
+        data.write("/RFQ.txt", "rfq");
+        data.write("/Temp.url", "url");
+        BackupAllFiles();
+
+        for (const QString &name : catalogue) {
+            const QByteArray expected = name == "Phone" ? QByteArray("old phone") : name.toLatin1();
+            QCOMPARE(data.read("/Backup/" + name + ".txt"), expected);
+        }
+        QVERIFY(!data.exists("/Backup/RFQ.txt"));
+        QVERIFY(!data.exists("/Backup/Temp.url"));
+        // Nothing half-made is left behind in the Backup folder.
+        QCOMPARE(QDir(data.path("/Backup")).entryList(QDir::Files).size(), catalogue.size());
+    }
+
+    void backupWithoutBackupFolder() {
+        TestDataFolder data;
+        QDir(data.path("/Backup")).removeRecursively();
+        data.write("/VendorData.txt", "v");
+        BackupAllFiles();
+        QCOMPARE(data.read("/Backup/VendorData.txt"), QByteArray("v"));
+    }
+
+    void deleteRecordThroughScratch() {
+        TestDataFolder data;
+        data.write("/VendorData.txt", "AAABBBCCCDD");
+        QVERIFY(DeleteRecordThrough("/VendorData.txt", "/Contact.TMP", 3, 4, 2));
+        QCOMPARE(data.read("/VendorData.txt"), QByteArray("AAACCCDD\0", 9));
+        QVERIFY(!data.exists("/Contact.TMP"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDataFolder_)
+#include "tst_datafolder.moc"

@@ -1,0 +1,133 @@
+#include "shell/VerifyDataRoutines.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+class TestVerifyData : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    void digitFilter_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("0") << int('0') << true;
+        QTest::newRow("9") << int('9') << true;
+        QTest::newRow("backspace") << 8 << true;
+        QTest::newRow("minus") << int('-') << false;
+        QTest::newRow("point") << int('.') << false;
+        QTest::newRow("letter") << int('a') << false;
+        QTest::newRow("space") << int(' ') << false;
+    }
+    void digitFilter() {
+        QFETCH(int, key);
+        QFETCH(bool, kept);
+        QCOMPARE(DigitKeyFilter(key), kept ? key : 0);
+    }
+
+    // Typing into real boxes: what the user ends up seeing.
+    void typingIntoMoneyBox_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("no leading zero") << ""
+                                         << "0"
+                                         << "";
+        QTest::newRow("1.50 and no more") << ""
+                                          << "01.509"
+                                          << "1.50";
+        QTest::newRow("second point") << ""
+                                      << "1..5.."
+                                      << "1.5";
+        QTest::newRow("third decimal refused") << "12.5"
+                                               << "3x4"
+                                               << "12.53";
+        QTest::newRow("letters and signs") << ""
+                                           << "-$7a"
+                                           << "7";
+        QTest::newRow("zero after a digit") << ""
+                                            << "10"
+                                            << "10";
+    }
+    void typingIntoMoneyBox() {
+        QFETCH(QString, start);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QLineEdit box;
+        box.setText(start);
+        InstallCurrencyKeyFilter(&box);
+        QTest::keyClicks(&box, typed);
+        QCOMPARE(box.text(), shown);
+    }
+
+    void backspaceStillWorks() {
+        QLineEdit money, digits;
+        InstallCurrencyKeyFilter(&money);
+        InstallDigitKeyFilter(&digits);
+        QTest::keyClicks(&money, "1.25");
+        QTest::keyClick(&money, Qt::Key_Backspace);
+        QTest::keyClicks(&money, "9");
+        QCOMPARE(money.text(), QString("1.29"));
+        QTest::keyClicks(&digits, "1-2.3a4");
+        QCOMPARE(digits.text(), QString("1234"));
+        QTest::keyClick(&digits, Qt::Key_Backspace);
+        QCOMPARE(digits.text(), QString("123"));
+    }
+
+    void formatCurrencyField_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("numeric");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("us amount") << "1234.5" << true << "$1,234.50";
+        QTest::newRow("already money") << "$9.50" << true << "$9.50";
+        QTest::newRow("letters") << "abc" << false << "";
+        QTest::newRow("empty") << "" << false << "";
+    }
+    void formatCurrencyField() {
+        QFETCH(QString, text);
+        QFETCH(bool, numeric);
+        QFETCH(QString, shown);
+        QWidget window;
+        auto *box = new QLineEdit(&window);
+        auto *other = new QLineEdit(&window);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+        box->setText(text);
+        QCOMPARE(FormatCurrencyField(box), numeric);
+        QCOMPARE(box->text(), shown);
+        QCOMPARE(box->hasFocus(), !numeric);
+    }
+
+    void moveListItem_data() {
+        QTest::addColumn<bool>("up");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("up from 2") << true << 2 << QStringList{"A", "C", "B"} << 1;
+        QTest::newRow("down from 0") << false << 0 << QStringList{"B", "A", "C"} << 1;
+        QTest::newRow("up from the top stays") << true << 0 << QStringList{"A", "B", "C"} << -1;
+        QTest::newRow("down from the bottom stays")
+            << false << 2 << QStringList{"A", "B", "C"} << -1;
+    }
+    void moveListItem() {
+        QFETCH(bool, up);
+        QFETCH(int, index);
+        QFETCH(QStringList, after);
+        QFETCH(int, selected);
+        QListWidget list;
+        list.addItems({"A", "B", "C"});
+        MoveListItem(up, &list, index);
+        QStringList texts;
+        for (int i = 0; i < list.count(); ++i)
+            texts << list.item(i)->text();
+        QCOMPARE(texts, after);
+        QCOMPARE(list.currentRow(), selected);
+    }
+};
+
+QTEST_MAIN(TestVerifyData)
+#include "tst_verifydata.moc"

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/BasicDiskRoutines.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// A fresh, empty data folder for one test, made the program's data folder.
+class TestDataFolder {
+public:
+    TestDataFolder() {
+        QStandardPaths::setTestModeEnabled(true);
+        SetAppPath(m_dir.path());
+    }
+    QString path(const QString &name) const { return DataFilePath(name); }
+    QByteArray read(const QString &name) const {
+        QFile f(path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void write(const QString &name, const QByteArray &bytes) const {
+        QFile f(path(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    bool exists(const QString &name) const { return QFile::exists(path(name)); }
+
+private:
+    QTemporaryDir m_dir;
+};
