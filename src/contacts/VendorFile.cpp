@@ -61,11 +61,11 @@ int VendorCount() {
 std::optional<VendorRecord> ReadVendorRecord(int recordNumber) {
     if (recordNumber < 1 || recordNumber > VendorCount())
         return std::nullopt;
-    const std::unique_ptr<QFile> file = OpenForInput(VendorFileName());
-    if (!file || !file->seek(qint64(recordNumber - 1) * VendorRecordLength))
+    const std::optional<QByteArray> bytes =
+        ReadRecord(VendorFileName(), VendorRecordLength, recordNumber);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file->read(VendorRecordLength);
-    return DecodeVendorRecord(bytes.constData(), int(bytes.size()));
+    return DecodeVendorRecord(bytes->constData(), int(bytes->size()));
 }
 
 int LoadVendorArrays() {
@@ -108,9 +108,7 @@ std::optional<VendorRecord> SaveVendor(int recordNumber, VendorRecord fields) {
         fields[f] = fields[f].trimmed();
     const QByteArray bytes = EncodeVendorRecord(fields);
 
-    const std::unique_ptr<QFile> file = OpenForRandom(VendorFileName());
-    if (!file || !file->seek(qint64(recordNumber - 1) * VendorRecordLength) ||
-        file->write(bytes) != bytes.size() || !file->flush())
+    if (!WriteRecord(VendorFileName(), VendorRecordLength, recordNumber, bytes))
         return std::nullopt;
     return DecodeVendorRecord(bytes.constData(), int(bytes.size()));
 }

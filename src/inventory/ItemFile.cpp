@@ -104,20 +104,17 @@ std::vector<ItemRecord> ReadAllItems() {
 std::optional<ItemRecord> ReadItemRecord(int recordNumber) {
     if (recordNumber < 1 || recordNumber > ItemCount())
         return std::nullopt;
-    const std::unique_ptr<QFile> file = OpenForInput(ItemsFileName());
-    if (!file || !file->seek(qint64(recordNumber - 1) * ItemRecordLength))
+    const std::optional<QByteArray> bytes =
+        ReadRecord(ItemsFileName(), ItemRecordLength, recordNumber);
+    if (!bytes)
         return std::nullopt;
-    const QByteArray bytes = file->read(ItemRecordLength);
-    return DecodeItemRecord(bytes.constData(), int(bytes.size()));
+    return DecodeItemRecord(bytes->constData(), int(bytes->size()));
 }
 
 bool WriteItemRecord(int recordNumber, const ItemRecord &item) {
     if (recordNumber < 1 || recordNumber > MaxItemRecords || recordNumber > ItemCount() + 1)
         return false;
-    const std::unique_ptr<QFile> file = OpenForRandom(ItemsFileName());
-    const QByteArray bytes = EncodeItemRecord(item);
-    return file && file->seek(qint64(recordNumber - 1) * ItemRecordLength) &&
-           file->write(bytes) == bytes.size() && file->flush();
+    return WriteRecord(ItemsFileName(), ItemRecordLength, recordNumber, EncodeItemRecord(item));
 }
 
 bool DeleteItemRecord(int recordNumber) {

@@ -109,6 +109,19 @@ std::unique_ptr<QFile> OpenForRandom(const QString &name) {
     return file;
 }
 
+std::optional<QByteArray> ReadRecord(const QString &name, int recordLength, int recordNumber) {
+    const std::unique_ptr<QFile> file = OpenForInput(name);
+    if (!file || recordNumber < 1 || !file->seek(qint64(recordNumber - 1) * recordLength))
+        return std::nullopt;
+    return file->read(recordLength);
+}
+
+bool WriteRecord(const QString &name, int recordLength, int recordNumber, const QByteArray &bytes) {
+    const std::unique_ptr<QFile> file = OpenForRandom(name);
+    return file && recordNumber >= 1 && file->seek(qint64(recordNumber - 1) * recordLength) &&
+           file->write(bytes) == bytes.size() && file->flush();
+}
+
 bool WriteWholeFile(const QString &name, const QByteArray &bytes) {
     const std::unique_ptr<QSaveFile> file = OpenForOutput(name);
     return file && file->write(bytes) == bytes.size() && file->commit();

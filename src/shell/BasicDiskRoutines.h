@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 // The data folder and the files in it. Every file is named relative to the data folder by a
 // name that begins with "/" or "\" ("/VendorData.txt", "\Backup\Phone.txt"); both separators
@@ -35,6 +36,12 @@ std::unique_ptr<QSaveFile> OpenForOutput(const QString &name);
 
 // Record access for reading and writing in place, creating the file when missing.
 std::unique_ptr<QFile> OpenForRandom(const QString &name);
+
+// Record n (1-based) of a fixed-length record file: its bytes (fewer at a cut-short end), or
+// nothing when the file cannot be read there.
+std::optional<QByteArray> ReadRecord(const QString &name, int recordLength, int recordNumber);
+// Stores the bytes as record n in place (one past the end appends), creating the file.
+bool WriteRecord(const QString &name, int recordLength, int recordNumber, const QByteArray &bytes);
 
 // Writes the bytes as the whole new content of the file, replacing it only once complete.
 bool WriteWholeFile(const QString &name, const QByteArray &bytes);
