@@ -2,6 +2,32 @@
 
 VendorArrays Vendors;
 
+QString BusinessName;
+QString BusinessAddress1;
+QString BusinessAddress2;
+QString BusinessCity;
+QString BusinessState;
+QString BusinessZip;
+QString BusinessPhone;
+QString BusinessFax;
+QString BusinessTaxId;
+
+quint32 BorderColor = 0;
+bool PrintInColor = true;
+quint8 PrintCopies = 3;
+
+qint16 ModemPort = 1;
+bool PhoneEnabled = false;
+
 void ResetVariables() {
     Vendors = VendorArrays();
+    for (QString *field : {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity,
+                           &BusinessState, &BusinessZip, &BusinessPhone, &BusinessFax,
+                           &BusinessTaxId})
+        field->clear();
+    BorderColor = 0;
+    PrintInColor = true;
+    PrintCopies = 3;
+    ModemPort = 1;
+    PhoneEnabled = false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 // Program-wide state. Each screen owns its own fields; what several screens and the printed
@@ -20,5 +21,25 @@ struct VendorArrays {
     QStringList KeyContacts;
 };
 extern VendorArrays Vendors;
+
+// The business's own identity, as the set-up screen saved it; every document header prints it.
+extern QString BusinessName;
+extern QString BusinessAddress1;
+extern QString BusinessAddress2;
+extern QString BusinessCity;
+extern QString BusinessState;
+extern QString BusinessZip;
+extern QString BusinessPhone;
+extern QString BusinessFax;
+extern QString BusinessTaxId;
+
+// Print settings: the border colour as 0x00BBGGRR, colour printing, and copies.
+extern quint32 BorderColor;
+extern bool PrintInColor;
+extern quint8 PrintCopies;
+
+// Phone settings: the modem's COM port (1 to 16) and whether a telephone hangs behind it.
+extern qint16 ModemPort;
+extern bool PhoneEnabled;
 
 void ResetVariables();

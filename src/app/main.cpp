@@ -1,0 +1,15 @@
+#include "shell/BasicDiskRoutines.h"
+#include "shell/Rev11Common.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ProductName);
+    QApplication::setApplicationVersion(ProgramVersion.toString());
+    SetAppPath(QCoreApplication::applicationDirPath());
+    Main();
+    if (!ProgramRunning())
+        return 1;
+    return QApplication::exec();
+}

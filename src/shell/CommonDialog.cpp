@@ -1,0 +1,37 @@
+#include "shell/CommonDialog.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+
+CommonDialog::CommonDialog(QObject *parent) : QObject(parent) {
+    setObjectName(QStringLiteral("dlgPrint"));
+}
+
+std::optional<QColor> CommonDialog::ShowColor(const QColor &current) {
+    QColorDialog dialog(current, QApplication::activeWindow());
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+std::optional<QString> CommonDialog::ShowFont(const QString &currentFamily) {
+    QFontDialog dialog(QFont(currentFamily), QApplication::activeWindow());
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedFont().family();
+}
+
+std::optional<QString> CommonDialog::ShowOpen(const QString &filter) {
+    QFileDialog dialog(QApplication::activeWindow());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    m_fileName = dialog.selectedFiles().first();
+    return m_fileName;
+}

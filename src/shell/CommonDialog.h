@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// The one set of standard dialogs the screens borrow from the main menu: colour, font and
+// picture file. Each is modal; an empty result means the user cancelled.
+class CommonDialog : public QObject {
+    Q_OBJECT
+public:
+    explicit CommonDialog(QObject *parent);
+
+    std::optional<QColor> ShowColor(const QColor &current);
+    // Screen and printer fonts alike; only the family name is used.
+    std::optional<QString> ShowFont(const QString &currentFamily);
+    // filter in the dialog's own form, e.g. "Pictures (*.bmp *.jpg);;All (*)".
+    std::optional<QString> ShowOpen(const QString &filter);
+    // The file last chosen with ShowOpen since the program started, or empty.
+    QString FileName() const { return m_fileName; }
+
+private:
+    QString m_fileName;
+};

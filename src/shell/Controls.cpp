@@ -1,0 +1,88 @@
+#include "shell/Controls.h"
+
+#include <QBoxLayout>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolButton>
+
+ClickableImage::ClickableImage(const QString &name, QWidget *parent) : QLabel(parent) {
+    setObjectName(name);
+    setCursor(Qt::PointingHandCursor);
+    setAlignment(Qt::AlignCenter);
+}
+
+void ClickableImage::mouseReleaseEvent(QMouseEvent *event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+UpDownArrows::UpDownArrows(const QString &name, Qt::Orientation orientation, QWidget *parent)
+    : QWidget(parent), m_up(new QToolButton(this)), m_down(new QToolButton(this)) {
+    setObjectName(name);
+    m_up->setObjectName(QStringLiteral("up"));
+    m_down->setObjectName(QStringLiteral("down"));
+    const bool across = orientation == Qt::Horizontal;
+    m_up->setArrowType(across ? Qt::RightArrow : Qt::UpArrow);
+    m_down->setArrowType(across ? Qt::LeftArrow : Qt::DownArrow);
+    auto *layout = new QBoxLayout(across ? QBoxLayout::RightToLeft : QBoxLayout::TopToBottom, this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(m_up);
+    layout->addWidget(m_down);
+    connect(m_up, &QToolButton::clicked, this, &UpDownArrows::upClicked);
+    connect(m_down, &QToolButton::clicked, this, &UpDownArrows::downClicked);
+}
+
+QPixmap VelborLogo(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x1f, 0x4e, 0x79));
+    p.drawRoundedRect(QRectF(0, 0, size, size), size * 0.18, size * 0.18);
+    p.setBrush(QColor(0xf2, 0x9b, 0x30));
+    p.drawRect(QRectF(size * 0.12, size * 0.74, size * 0.76, size * 0.08));
+    QPainterPath v;
+    v.moveTo(size * 0.18, size * 0.16);
+    v.lineTo(size * 0.36, size * 0.16);
+    v.lineTo(size * 0.50, size * 0.50);
+    v.lineTo(size * 0.64, size * 0.16);
+    v.lineTo(size * 0.82, size * 0.16);
+    v.lineTo(size * 0.58, size * 0.68);
+    v.lineTo(size * 0.42, size * 0.68);
+    v.closeSubpath();
+    p.setBrush(Qt::white);
+    p.drawPath(v);
+    return pixmap;
+}
+
+QPixmap OrangeToggle(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0xb3, 0x5c, 0x00), 1));
+    p.setBrush(QColor(0xff, 0x8c, 0x1a));
+    p.drawEllipse(QRectF(1, 1, size - 2, size - 2));
+    p.setPen(QPen(Qt::white, size * 0.12, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygonF({QPointF(size * 0.40, size * 0.28), QPointF(size * 0.64, size * 0.5),
+                              QPointF(size * 0.40, size * 0.72)}));
+    return pixmap;
+}
+
+QLabel *WrappedLabel(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QColor ColorFromValue(quint32 value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+quint32 ValueOfColor(const QColor &color) {
+    return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QWidget>
+
+class QToolButton;
+
+// A picture the user clicks, as the program's logo and tool images are.
+class ClickableImage : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableImage(const QString &name, QWidget *parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A pair of arrow buttons, "up" and "down", for stepping a value.
+class UpDownArrows : public QWidget {
+    Q_OBJECT
+public:
+    UpDownArrows(const QString &name, Qt::Orientation orientation, QWidget *parent = nullptr);
+    QToolButton *up() const { return m_up; }
+    QToolButton *down() const { return m_down; }
+
+signals:
+    void upClicked();
+    void downClicked();
+
+private:
+    QToolButton *m_up;
+    QToolButton *m_down;
+};
+
+// Colours as the suite's files store them: a 32-bit value with red in the low byte.
+QColor ColorFromValue(quint32 value);
+quint32 ValueOfColor(const QColor &color);
+
+// Twips (1,440 to the inch) to screen pixels at 96 dots per inch, and back.
+inline int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+
+// The program's own pictures, drawn so that no picture file has to travel with it.
+QPixmap VelborLogo(int size);
+QPixmap OrangeToggle(int size);
+
+// A label that wraps its text, the building block of the screens' instructions.
+QLabel *WrappedLabel(const QString &text, QWidget *parent = nullptr);

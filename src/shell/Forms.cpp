@@ -1,0 +1,72 @@
+#include "shell/Forms.h"
+
+#include "shell/Rev11Common.h"
+#include "shell/ScreenLayout.h"
+
+#include <QCloseEvent>
+#include <QPointer>
+
+namespace {
+
+QList<QPointer<Form>> Loaded;
+
+} // namespace
+
+Form::Form(const QString &formName) {
+    setObjectName(formName);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+}
+
+void Form::Form_Load() {
+    if (RestoresLayout())
+        RestoreLayout(LayoutKey(), this);
+}
+
+void Form::Form_QueryUnload(int unloadMode) {
+    if (unloadMode == 0)
+        ExitProgram();
+}
+
+void Form::Form_Unload() { SaveLayout(LayoutKey(), this); }
+
+void Form::showEvent(QShowEvent *event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        Form_Activate();
+}
+
+void Form::closeEvent(QCloseEvent *event) {
+    // The program unloads its screens itself; a close reaching us comes from the window's
+    // close box.
+    event->ignore();
+    Form_QueryUnload(0);
+}
+
+Form *LoadedForm(const QString &formName) {
+    for (const QPointer<Form> &form : Loaded) {
+        if (form && form->objectName() == formName)
+            return form;
+    }
+    return nullptr;
+}
+
+QList<Form *> LoadedForms() {
+    QList<Form *> forms;
+    for (const QPointer<Form> &form : Loaded) {
+        if (form)
+            forms << form;
+    }
+    return forms;
+}
+
+void RegisterLoadedForm(Form *form) { Loaded << form; }
+
+void UnloadForm(Form *form) {
+    if (!form || !Loaded.removeAll(form))
+        return;
+    form->Form_QueryUnload(1);
+    form->Form_Unload();
+    form->hide();
+    // The unload may run inside one of the screen's own event handlers.
+    form->deleteLater();
+}

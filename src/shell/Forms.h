@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+// A screen of the program: one instance at a time, loaded on first use, hidden rather than
+// destroyed between uses, and unloaded when the program ends (or where a screen says so).
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    // The screen's own steps when it is loaded: the base restores its saved size and place.
+    virtual void Form_Load();
+    // Runs every time the screen is shown.
+    virtual void Form_Activate() {}
+    // unloadMode 0: the user closed the window, which ends the program; 1: unloaded by code.
+    virtual void Form_QueryUnload(int unloadMode);
+    // The last steps of an unload: the base saves the screen's size and place.
+    virtual void Form_Unload();
+
+protected:
+    explicit Form(const QString &formName);
+    // The screen-layout key under which the size and place are kept.
+    virtual QString LayoutKey() const { return QStringLiteral("VelborInventory"); }
+    virtual bool RestoresLayout() const { return true; }
+
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+};
+
+// The loaded screen of that name, or null.
+Form *LoadedForm(const QString &formName);
+// Loaded screens, first loaded first.
+QList<Form *> LoadedForms();
+void RegisterLoadedForm(Form *form);
+// Unloads a loaded screen: its query-unload (mode 1) and unload steps, then it goes away.
+// A screen that is not loaded is left alone, so nothing is unloaded twice.
+void UnloadForm(Form *form);
+
+// The screen of class T, loading it first when it is not loaded.
+template <class T> T *LoadForm() {
+    if (Form *loaded = LoadedForm(QString::fromLatin1(T::staticMetaObject.className())))
+        return static_cast<T *>(loaded);
+    T *form = new T();
+    RegisterLoadedForm(form);
+    form->Form_Load();
+    return form;
+}
+
+template <class T> T *IfLoaded() {
+    return static_cast<T *>(LoadedForm(QString::fromLatin1(T::staticMetaObject.className())));
+}

@@ -1,0 +1,94 @@
+#include "shell/Rev11Common.h"
+
+#include "common/Cp1252.h"
+#include "common/Variables.h"
+#include "contacts/frmContacts.h"
+#include "purchasing/frmPO.h"
+#include "setup/frmSetup.h"
+#include "shell/BasicDiskRoutines.h"
+#include "shell/Forms.h"
+#include "shell/frmSplash.h"
+#include "shell/frmStartup.h"
+#include "stock/frmInventory.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QTemporaryFile>
+#include <QUrl>
+
+namespace {
+
+bool Running = false;
+bool Exiting = false;
+
+// Every save would fail in a folder the program cannot write; better to say so at once.
+bool DataFolderWritable() {
+    QTemporaryFile probe(AppPath() + QStringLiteral("/.velbor-write-check-XXXXXX"));
+    return probe.open();
+}
+
+} // namespace
+
+void Main() {
+    ResetVariables();
+    Exiting = false;
+    if (!DataFolderWritable()) {
+        MsgBox(QStringLiteral("Velbor Inventory keeps its data in the folder\n%1\nbut cannot "
+                              "write there, so nothing could be saved.\n\nMove the program to a "
+                              "folder you may write to, or ask for permission to write in this "
+                              "one, and start it again.")
+                   .arg(QDir::toNativeSeparators(AppPath())),
+               QMessageBox::Ok, QStringLiteral("Data Folder"));
+        Running = false;
+        return;
+    }
+    Running = true;
+    LoadForm<frmInventory>();
+    LoadForm<frmSetup>();
+    LoadForm<frmSplash>();
+    LoadForm<frmPO>();
+    LoadForm<frmStartup>();
+    LoadForm<frmContacts>();
+    LoadForm<frmSplash>()->show();
+}
+
+void ExitProgram() {
+    if (Exiting)
+        return;
+    Exiting = true;
+    const QList<Form *> forms = LoadedForms();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        UnloadForm(*it);
+    BackupAllFiles();
+    Running = false;
+    Exiting = false;
+    QCoreApplication::exit(0);
+}
+
+bool ProgramRunning() { return Running; }
+
+QMessageBox::StandardButton MsgBox(const QString &prompt, QMessageBox::StandardButtons buttons,
+                                   const QString &title) {
+    QMessageBox box(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Question
+                                                       : QMessageBox::NoIcon,
+                    title.isEmpty() ? ProductName : title, prompt, buttons,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+void ShowMessage(const QString &prompt, const QString &title) {
+    MsgBox(prompt, QMessageBox::Ok, title);
+}
+
+bool BusinessFilesPresent() {
+    return FileExistsOrRestore(QStringLiteral("/MyBusinessData.txt")) &&
+           FileExistsOrRestore(QStringLiteral("/PrintColors.txt"));
+}
+
+void OpenUrl(const QString &address) {
+    const QString shortcut = QStringLiteral("[InternetShortcut]\r\nURL = %1\r\n").arg(address);
+    WriteWholeFile(QStringLiteral("\\Temp.url"), ToCp1252(shortcut));
+    QDesktopServices::openUrl(QUrl(address));
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/Forms.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+
+// Picklists and returns to inventory: which of the two follows the main menu's choice.
+class frmInventory : public Form {
+    Q_OBJECT
+public:
+    frmInventory();
+    void Form_Activate() override;
+
+    QLabel *lblRoutine;
+    std::array<QPushButton *, 1> cmdServices;
+    bool PicklistMode = false;
+
+    void cmdServices_Click(int Index);
+};
