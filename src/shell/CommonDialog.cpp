@@ -1,5 +1,7 @@
 #include "shell/CommonDialog.h"
 
+#include "shell/Rev11Common.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
@@ -10,7 +12,7 @@ CommonDialog::CommonDialog(QObject *parent) : QObject(parent) {
 }
 
 std::optional<QColor> CommonDialog::ShowColor(const QColor &current) {
-    QColorDialog dialog(current, QApplication::activeWindow());
+    QColorDialog dialog(current, DialogParent());
     dialog.setOption(QColorDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -18,7 +20,7 @@ std::optional<QColor> CommonDialog::ShowColor(const QColor &current) {
 }
 
 std::optional<QString> CommonDialog::ShowFont(const QString &currentFamily) {
-    QFontDialog dialog(QFont(currentFamily), QApplication::activeWindow());
+    QFontDialog dialog(QFont(currentFamily), DialogParent());
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -26,7 +28,7 @@ std::optional<QString> CommonDialog::ShowFont(const QString &currentFamily) {
 }
 
 std::optional<QString> CommonDialog::ShowOpen(const QString &filter) {
-    QFileDialog dialog(QApplication::activeWindow());
+    QFileDialog dialog(DialogParent());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(filter);

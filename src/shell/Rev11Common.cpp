@@ -15,6 +15,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QUrl>
 
 namespace {
@@ -63,7 +64,10 @@ void ExitProgram() {
     BackupAllFiles();
     Running = false;
     Exiting = false;
-    QCoreApplication::exit(0);
+    // Asking to leave an event loop when none runs would make the next one (a later run's
+    // first dialog) end at once.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 bool ProgramRunning() { return Running; }
@@ -72,10 +76,16 @@ QMessageBox::StandardButton MsgBox(const QString &prompt, QMessageBox::StandardB
                                    const QString &title) {
     QMessageBox box(buttons.testFlag(QMessageBox::Yes) ? QMessageBox::Question
                                                        : QMessageBox::NoIcon,
-                    title.isEmpty() ? ProductName : title, prompt, buttons,
-                    QApplication::activeWindow());
+                    title.isEmpty() ? ProductName : title, prompt, buttons, DialogParent());
     box.setTextFormat(Qt::PlainText);
     return QMessageBox::StandardButton(box.exec());
+}
+
+QWidget *DialogParent() {
+    // A screen just unloaded may still be the active window; a dialog over it would go
+    // with it when it is deleted.
+    QWidget *active = QApplication::activeWindow();
+    return active && active->isVisible() ? active : nullptr;
 }
 
 void ShowMessage(const QString &prompt, const QString &title) {

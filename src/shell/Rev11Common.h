@@ -23,6 +23,8 @@ QMessageBox::StandardButton MsgBox(const QString &prompt,
                                    QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                    const QString &title = QString());
 void ShowMessage(const QString &prompt, const QString &title);
+// The window a dialog should sit over: the active one, unless it is on its way out.
+QWidget *DialogParent();
 
 // True when "MyBusinessData.txt" and then "PrintColors.txt" are present, each restored from
 // Backup when lost; false at the first one missing.

@@ -158,6 +158,7 @@ bool frmStartup::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonDblClick) {
         for (int i = 0; i < 6; ++i) {
             if (watched == optMainMenuSub[i] && optMainMenuSub[i]->isEnabled()) {
+                optMainMenuSub[i]->setChecked(true);
                 optMainMenuSub_DblClick(i);
                 return true;
             }

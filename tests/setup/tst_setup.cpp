@@ -1,0 +1,314 @@
+#include "common/Variables.h"
+#include "setup/frmSetup.h"
+#include "shell/Controls.h"
+#include "shell/FieldLines.h"
+#include "support/Gui.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+void WriteBusiness(const TestDataFolder &data, const QString &name, const QString &zip) {
+    FieldLineWriter line;
+    line.String(name).String("1 Main St").String("").String("Tampa").String("FL").String(zip)
+        .String("555-0100").String("").String("").EndLine();
+    data.write("/MyBusinessData.txt", line.bytes());
+}
+
+// A picture file the logo dialog can pick.
+QString MakePicture(const TestDataFolder &data) {
+    QImage image(120, 60, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    const QString path = data.path("/logo.bmp");
+    image.save(path);
+    return path;
+}
+
+void PickFile(const QString &path) {
+    OnNextModal([path](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->selectFile(path);
+        static_cast<QDialog *>(dialog)->accept();
+    });
+}
+
+void CancelDialog() {
+    OnNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+}
+
+} // namespace
+
+class TestSetup : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() {
+        EndRun();
+        QVERIFY(AllModalsHandled());
+    }
+
+    void addressStyle_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("zip");
+        QTest::addColumn<QString>("style");
+        QTest::newRow("name and zip") << "A" << "12345" << "USA Style Address";
+        QTest::newRow("name without zip") << "A" << "" << "International Style Address";
+        QTest::newRow("new business") << "" << "" << "USA Style Address";
+        QTest::newRow("numeric zip alone") << "" << "33601" << "USA Style Address";
+    }
+    void addressStyle() {
+        QFETCH(QString, name);
+        QFETCH(QString, zip);
+        QFETCH(QString, style);
+        TestDataFolder data;
+        WriteBusiness(data, name, zip);
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+        QCOMPARE(setup->cmdAddress->text(), style);
+        const bool usa = style.startsWith("USA");
+        QCOMPARE(setup->txtZip->isVisible(), usa);
+        QCOMPARE(setup->lblPostal->isVisible(), usa);
+        QCOMPARE(setup->txtSt->maxLength(), usa ? 2 : 55);
+        QCOMPARE(setup->lblAddress[3]->text(), QString(usa ? "City" : "Address 3"));
+        QCOMPARE(setup->lblAddress[4]->text(), QString(usa ? "State" : "Address 4"));
+        if (usa)
+            QCOMPARE(setup->txtZip->text(), zip);
+
+        // The button switches, and switching back brings the saved ZIP back.
+        QTest::mouseClick(setup->cmdAddress, Qt::LeftButton);
+        QCOMPARE(setup->txtZip->isVisible(), !usa);
+        QTest::mouseClick(setup->cmdAddress, Qt::LeftButton);
+        QCOMPARE(setup->cmdAddress->text(), style);
+    }
+
+    void businessFileBothWays() {
+        TestDataFolder data;
+        WriteBusiness(data, "A", "");
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+        QCOMPARE(setup->cmdAddress->text(), QString("International Style Address"));
+        setup->txtAddress->setText("Suite 5, Floor 2");
+        setup->txtFein->setText("ABN - 123456789");
+        QString error;
+        QVERIFY(setup->SaveBusiness(&error));
+        const QByteArray expected = "\"A\",\"Suite 5, Floor 2\",\"\",\"Tampa\",\"FL\",\"\","
+                                    "\"555-0100\",\"\",\"ABN - 123456789\"\r\n";
+        QCOMPARE(data.read("/MyBusinessData.txt"), expected);
+        QCOMPARE(BusinessAddress1, QString("Suite 5, Floor 2"));
+
+        EndRun();
+        ResetVariables();
+        setup = LoadForm<frmSetup>();
+        QCOMPARE(setup->txtAddress->text(), QString("Suite 5, Floor 2"));
+        QCOMPARE(BusinessTaxId, QString("ABN - 123456789"));
+    }
+
+    void clearAndReload() {
+        TestDataFolder data;
+        WriteBusiness(data, "Ace", "33601");
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+
+        auto keep = AnswerMessageBox(QMessageBox::No);
+        QTest::mouseClick(setup->Image4, Qt::LeftButton);
+        QCOMPARE(keep->text, QString("Do you want to reset (clear)all Business Data?"));
+        QCOMPARE(keep->title, QString("Reset Business Data"));
+        QCOMPARE(setup->txtName->text(), QString("Ace"));
+
+        AnswerMessageBox(QMessageBox::Yes);
+        QTest::mouseClick(setup->Image4, Qt::LeftButton);
+        for (QLineEdit *box : {setup->txtName, setup->txtAddress, setup->txtCity, setup->txtZip,
+                               setup->txtTel})
+            QVERIFY(box->text().isEmpty());
+        QCOMPARE(BusinessName, QString("Ace")); // nothing is lost until the user saves
+
+        QTest::mouseClick(setup->Image5, Qt::LeftButton);
+        QCOMPARE(setup->txtName->text(), QString("Ace"));
+        QCOMPARE(setup->txtZip->text(), QString("33601"));
+    }
+
+    void printSettingDefaultsWithoutFiles() {
+        TestDataFolder data;
+        frmSetup *setup = LoadForm<frmSetup>();
+        QCOMPARE(setup->lblFont->text(), QString("Arial"));
+        QCOMPARE(setup->BackColor(setup->txtBorders), QColor(Qt::black));
+        QCOMPARE(setup->BackColor(setup->txtData), QColor(Qt::black));
+        QVERIFY(PrintInColor);
+        QCOMPARE(int(PrintCopies), 3);
+        QCOMPARE(setup->cboCopies->currentText(), QString("3"));
+        QVERIFY(!setup->ckColor->isChecked());
+        QVERIFY(!setup->ckPhone->isChecked());
+        QCOMPARE(int(ModemPort), 1);
+    }
+
+    void settingsFilesByteForByte() {
+        TestDataFolder data;
+        WriteBusiness(data, "Ace", "33601");
+        const QString picture = MakePicture(data);
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+
+        OnNextModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QColorDialog *>(modal);
+            QVERIFY(dialog);
+            dialog->setCurrentColor(QColor(255, 0, 0));
+            dialog->accept();
+        });
+        QTest::mouseClick(setup->cmdChange[0], Qt::LeftButton);
+        OnNextModal([](QWidget *modal) {
+            auto *dialog = qobject_cast<QColorDialog *>(modal);
+            QVERIFY(dialog);
+            dialog->setCurrentColor(QColor(0, 0, 255));
+            dialog->accept();
+        });
+        QTest::mouseClick(setup->cmdChange[1], Qt::LeftButton);
+        const QString family = QFontDatabase::families().value(0);
+        OnNextModal([family](QWidget *modal) {
+            auto *dialog = qobject_cast<QFontDialog *>(modal);
+            QVERIFY(dialog);
+            dialog->setCurrentFont(QFont(family));
+            dialog->accept();
+        });
+        QTest::mouseClick(setup->cmdChange[2], Qt::LeftButton);
+        QCOMPARE(setup->lblFont->text(), family);
+        setup->ckColor->setChecked(true);
+        setup->cboCopies->setCurrentText("2");
+        setup->ckPhone->setChecked(true);
+        setup->txtModemPort->setText("3");
+
+        PickFile(picture);
+        QTest::mouseClick(setup->cmdLogo[0], Qt::LeftButton);
+        QVERIFY(setup->cmdLogo[1]->isEnabled());
+        QTest::mouseClick(setup->UpDown2->up(), Qt::LeftButton);
+        auto stored = AnswerMessageBox(QMessageBox::Ok);
+        QTest::mouseClick(setup->cmdLogo[1], Qt::LeftButton);
+        QCOMPARE(stored->text, QString("Your Logo has been Stored"));
+        QCOMPARE(stored->title, QString("Velbor Inventory"));
+        QVERIFY(!setup->cmdLogo[1]->isEnabled());
+        QCOMPARE(data.read("/CompanyLogo.txt"), "\"" + picture.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(data.read("/LogoSettings.txt"), QByteArray("1490,1440\r\n"));
+        Screenshot(setup, "setup-logo");
+
+        data.write("/Backup/PrintColors.txt", "stale");
+        QTest::mouseClick(setup->cmdQuit, Qt::LeftButton);
+        QVERIFY(!setup->isVisible());
+        QCOMPARE(data.read("/PrintColors.txt"),
+                 "255\r\n16711680\r\n\"" + family.toLatin1() + "\"\r\n#TRUE#\r\n2\r\n");
+        QVERIFY(!data.exists("/Backup/PrintColors.txt"));
+        QCOMPARE(data.read("/InventoryInfo.txt"), QByteArray("1\r\n#TRUE#\r\n3\r\n"));
+
+        // Everything reads back into a fresh screen.
+        EndRun();
+        ResetVariables();
+        setup = LoadForm<frmSetup>();
+        QCOMPARE(setup->BackColor(setup->txtBorders), QColor(255, 0, 0));
+        QCOMPARE(setup->BackColor(setup->txtData), QColor(0, 0, 255));
+        QCOMPARE(BorderColor, 255u);
+        QCOMPARE(setup->lblFont->text(), family);
+        QVERIFY(setup->ckColor->isChecked());
+        QCOMPARE(setup->cboCopies->currentText(), QString("2"));
+        QVERIFY(setup->ckPhone->isChecked());
+        QCOMPARE(int(ModemPort), 3);
+        QCOMPARE(setup->txtModemPort->text(), QString("3"));
+        QCOMPARE(setup->Image3Width, 1490);
+        QVERIFY(!setup->Image3->pixmap().isNull());
+    }
+
+    void cancelledDialogsChangeNothing() {
+        TestDataFolder data;
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+        for (int i = 0; i < 3; ++i) {
+            CancelDialog();
+            QTest::mouseClick(setup->cmdChange[i], Qt::LeftButton);
+        }
+        QCOMPARE(setup->BackColor(setup->txtBorders), QColor(Qt::black));
+        QCOMPARE(setup->BackColor(setup->txtData), QColor(Qt::black));
+        QCOMPARE(setup->lblFont->text(), QString("Arial"));
+        CancelDialog();
+        QTest::mouseClick(setup->cmdLogo[0], Qt::LeftButton);
+        QVERIFY(setup->Image3->pixmap().isNull());
+        QVERIFY(!setup->cmdLogo[1]->isEnabled());
+    }
+
+    void clearLogoAnsweredNoKeepsIt() {
+        TestDataFolder data;
+        const QString picture = MakePicture(data);
+        FieldLineWriter line;
+        line.String(picture).EndLine();
+        data.write("/CompanyLogo.txt", line.bytes());
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+        QVERIFY(!setup->Image2->pixmap().isNull());
+
+        auto asked = AnswerMessageBox(QMessageBox::No);
+        QTest::mouseClick(setup->cmdLogo[2], Qt::LeftButton);
+        QCOMPARE(asked->text, QString("This will Delete your Company Logo"));
+        QCOMPARE(asked->title, QString("Delete Logo"));
+        QVERIFY(!setup->Image2->pixmap().isNull());
+        QVERIFY(data.exists("/CompanyLogo.txt"));
+
+        AnswerMessageBox(QMessageBox::Yes);
+        QTest::mouseClick(setup->cmdLogo[2], Qt::LeftButton);
+        QVERIFY(setup->Image2->pixmap().isNull());
+        QVERIFY(!data.exists("/CompanyLogo.txt"));
+        QCOMPARE(setup->Image2->size(), QSize(96, 96));
+    }
+
+    void storeWithoutPickedFileDoesNothing() {
+        TestDataFolder data;
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->cmdLogo_Click(1);
+        QVERIFY(!data.exists("/CompanyLogo.txt"));
+        QVERIFY(!data.exists("/LogoSettings.txt"));
+    }
+
+    void logoSizeWrapsAround_data() {
+        QTest::addColumn<int>("size");
+        QTest::addColumn<bool>("grow");
+        QTest::addColumn<int>("after");
+        QTest::newRow("grow") << 1440 << true << 1490;
+        QTest::newRow("grow at the top wraps") << 1800 << true << 360;
+        QTest::newRow("shrink") << 1440 << false << 1390;
+        QTest::newRow("shrink at the bottom wraps") << 360 << false << 1800;
+    }
+    void logoSizeWrapsAround() {
+        QFETCH(int, size);
+        QFETCH(bool, grow);
+        QFETCH(int, after);
+        TestDataFolder data;
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->Image3Width = size;
+        setup->Image3Height = size;
+        QTest::mouseClick(grow ? setup->UpDown2->up() : setup->UpDown2->down(), Qt::LeftButton);
+        QTest::mouseClick(grow ? setup->UpDown1->up() : setup->UpDown1->down(), Qt::LeftButton);
+        QCOMPARE(setup->Image3Width, after);
+        QCOMPARE(setup->Image3Height, after);
+        QCOMPARE(setup->Image3->width(), TwipsToPixels(after));
+    }
+
+    void orangeTogglesTabs() {
+        TestDataFolder data;
+        frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+        for (int expected : {1, 2, 3, 4, 0}) {
+            Screenshot(setup, QString("setup-tab-%1").arg(setup->tabInfo->currentIndex()));
+            QTest::mouseClick(setup->Orange, Qt::LeftButton);
+            QCOMPARE(setup->tabInfo->currentIndex(), expected);
+        }
+    }
+};
+
+QTEST_MAIN(TestSetup)
+#include "tst_setup.moc"

@@ -1,0 +1,110 @@
+#include "support/Gui.h"
+
+#include "shell/Rev11Common.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+
+#include <deque>
+
+namespace {
+
+struct Pending {
+    std::function<void(QWidget *)> act;
+};
+
+std::deque<Pending> Queue;
+QPointer<QWidget> LastHandled;
+QTimer *Poller = nullptr;
+QElapsedTimer Waiting;
+bool TimedOut = false;
+
+void Poll() {
+    if (Queue.empty()) {
+        Poller->stop();
+        return;
+    }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || modal == LastHandled || !modal->isVisible()) {
+        if (Waiting.elapsed() > 10000) {
+            TimedOut = true;
+            Queue.clear();
+        }
+        return;
+    }
+    Pending next = std::move(Queue.front());
+    Queue.pop_front();
+    LastHandled = modal;
+    Waiting.restart();
+    next.act(modal);
+}
+
+} // namespace
+
+void OnNextModal(std::function<void(QWidget *)> act) {
+    if (!Poller) {
+        Poller = new QTimer(qApp);
+        Poller->setInterval(10);
+        QObject::connect(Poller, &QTimer::timeout, Poll);
+    }
+    if (Queue.empty())
+        Waiting.restart();
+    Queue.push_back({std::move(act)});
+    Poller->start();
+}
+
+std::shared_ptr<SeenMessage> AnswerMessageBox(QMessageBox::StandardButton press) {
+    auto seen = std::make_shared<SeenMessage>();
+    OnNextModal([seen, press](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return;
+        seen->seen = true;
+        seen->text = box->text();
+        seen->title = box->windowTitle();
+        for (QAbstractButton *button : box->buttons())
+            seen->buttons << button->text().remove(u'&');
+        if (QAbstractButton *button = box->button(press))
+            button->click();
+    });
+    return seen;
+}
+
+bool AllModalsHandled() {
+    const bool ok = Queue.empty() && !TimedOut;
+    Queue.clear();
+    TimedOut = false;
+    return ok;
+}
+
+Form *Screen(const QString &formName) { return LoadedForm(formName); }
+
+bool ScreenVisible(const QString &formName) {
+    Form *form = LoadedForm(formName);
+    return form && form->isVisible();
+}
+
+void Settle() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void EndRun() {
+    if (ProgramRunning())
+        ExitProgram();
+    for (Form *form : LoadedForms())
+        UnloadForm(form);
+    Settle();
+}
+
+void Screenshot(QWidget *widget, const QString &name) {
+    const QString folder = qEnvironmentVariable("VELBOR_SCREENSHOTS");
+    if (folder.isEmpty() || !widget)
+        return;
+    QDir().mkpath(folder);
+    widget->grab().save(folder + "/" + name + ".png");
+}

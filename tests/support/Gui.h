@@ -1,0 +1,49 @@
+#pragma once
+
+#include "support/DataFolder.h"
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+class Form;
+
+// What a message box said, once it has been answered.
+struct SeenMessage {
+    bool seen = false;
+    QString text;
+    QString title;
+    QStringList buttons;
+};
+
+// Queues an action for the next modal dialog to open (message box, colour, font, file or
+// print dialog). Actions run in order, one per dialog, each once that dialog is showing.
+void OnNextModal(std::function<void(QWidget *)> act);
+// Answers the next message box with the given button and records what it showed.
+std::shared_ptr<SeenMessage> AnswerMessageBox(QMessageBox::StandardButton press);
+// Fails the test when a queued action never found its dialog; clears the queue.
+bool AllModalsHandled();
+
+// The control of that name on a loaded screen, or null.
+template <class T = QWidget> T *Control(const QString &formName, const QString &name);
+Form *Screen(const QString &formName);
+bool ScreenVisible(const QString &formName);
+
+// Ends whatever run is going and lets the unloaded screens go away.
+void EndRun();
+// Lets deferred deletions and queued events happen.
+void Settle();
+
+// Writes the widget's picture to $VELBOR_SCREENSHOTS/<name>.png when that is set, so that a
+// developer can look at the screens a test has driven.
+void Screenshot(QWidget *widget, const QString &name);
+
+#include "shell/Forms.h"
+
+template <class T> T *Control(const QString &formName, const QString &name) {
+    Form *form = LoadedForm(formName);
+    return form ? form->findChild<T *>(name) : nullptr;
+}
