@@ -21,9 +21,9 @@ bool PhoneEnabled = false;
 
 void ResetVariables() {
     Vendors = VendorArrays();
-    for (QString *field : {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity,
-                           &BusinessState, &BusinessZip, &BusinessPhone, &BusinessFax,
-                           &BusinessTaxId})
+    for (QString *field :
+         {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity, &BusinessState,
+          &BusinessZip, &BusinessPhone, &BusinessFax, &BusinessTaxId})
         field->clear();
     BorderColor = 0;
     PrintInColor = true;

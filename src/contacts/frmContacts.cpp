@@ -16,4 +16,6 @@ frmContacts::frmContacts() : Form(QStringLiteral("frmContacts")) {
     connect(cmdExit, &QPushButton::clicked, this, &frmContacts::cmdExit_Click);
 }
 
-void frmContacts::cmdExit_Click() { ReturnToMainMenu(this); }
+void frmContacts::cmdExit_Click() {
+    ReturnToMainMenu(this);
+}

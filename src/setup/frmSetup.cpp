@@ -72,9 +72,13 @@ int BoxWidth(const QLineEdit *box, int twips, int characters) {
 
 } // namespace
 
-int GrowLogoSize(int twips) { return twips < 1800 ? twips + 50 : 360; }
+int GrowLogoSize(int twips) {
+    return twips < 1800 ? twips + 50 : 360;
+}
 
-int ShrinkLogoSize(int twips) { return twips <= 360 ? 1800 : twips - 50; }
+int ShrinkLogoSize(int twips) {
+    return twips <= 360 ? 1800 : twips - 50;
+}
 
 frmSetup::frmSetup() : Form(QStringLiteral("frmSetup")) {
     setWindowTitle(QStringLiteral("Velbor Invoicer Setup"));
@@ -120,13 +124,14 @@ QWidget *frmSetup::BusinessTab() {
     txtFein->setToolTip(QStringLiteral("Enter your FEIN or VAT if desired"));
     txtFein->setPlaceholderText(QStringLiteral("Example : ABN - 123456789"));
 
-    const char *captions[] = {"*Company Name", "*Address 1", "Address 2",      "*City",
+    const char *captions[] = {"*Company Name", "*Address 1",      "Address 2", "*City",
                               "State",         "Postal Zip Code", "*Telephone"};
     for (int i = 0; i < 7; ++i)
-        lblAddress[i] = Label(QString::fromLatin1(captions[i]), page,
-                              QStringLiteral("lblAddress_%1").arg(i));
+        lblAddress[i] =
+            Label(QString::fromLatin1(captions[i]), page, QStringLiteral("lblAddress_%1").arg(i));
     cmdAddress = Button(QStringLiteral("cmdAddress"), UsaStyle, QString(), page);
-    lblPostal = Label(QStringLiteral("Postal Code is Mandatory"), page, QStringLiteral("lblPostal"));
+    lblPostal =
+        Label(QStringLiteral("Postal Code is Mandatory"), page, QStringLiteral("lblPostal"));
     Image4 = new ClickableImage(QStringLiteral("Image4"), page);
     Image4->setPixmap(style()->standardIcon(QStyle::SP_DialogResetButton).pixmap(32));
     Image4->setToolTip(QStringLiteral("Clear All business Data"));
@@ -135,16 +140,20 @@ QWidget *frmSetup::BusinessTab() {
     Image5->setToolTip(QStringLiteral("Reload Business Data"));
 
     auto *grid = new QGridLayout(page);
-    grid->addWidget(Notice(QStringLiteral("*This data MUST be exactly the same as when ordering!"),
-                           page),
-                    0, 0, 1, 3);
+    grid->addWidget(
+        Notice(QStringLiteral("*This data MUST be exactly the same as when ordering!"), page), 0, 0,
+        1, 3);
     grid->addWidget(cmdAddress, 0, 3);
     QWidget *boxes[] = {txtName, txtAddress, txtPOBox, txtCity, txtSt, txtZip, txtTel};
     for (int i = 0; i < 7; ++i) {
         grid->addWidget(lblAddress[i], i + 1, 0);
-        grid->addWidget(boxes[i], i + 1, 1, 1, 2, Qt::AlignLeft);
+        auto *row = new QHBoxLayout;
+        row->addWidget(boxes[i]);
+        if (boxes[i] == txtZip)
+            row->addWidget(lblPostal);
+        row->addStretch();
+        grid->addLayout(row, i + 1, 1, 1, 2);
     }
-    grid->addWidget(lblPostal, 6, 2);
     grid->addWidget(Notice(QStringLiteral("Use these Fields to enter additional Information about "
                                           "your Company"),
                            page),
@@ -196,16 +205,15 @@ QWidget *frmSetup::PrintingTab() {
         box->setFixedWidth(80);
     }
     for (int i = 0; i < 3; ++i)
-        cmdChange[i] =
-            Button(QStringLiteral("cmdChange_%1").arg(i), QStringLiteral("Change"), QString(), page);
+        cmdChange[i] = Button(QStringLiteral("cmdChange_%1").arg(i), QStringLiteral("Change"),
+                              QString(), page);
     lblFont = Label(QStringLiteral("Font shows Here"), page, QStringLiteral("lblFont"));
     lblFont->setToolTip(QStringLiteral("Select a print FONT, not size"));
     lblFont->setFrameShape(QFrame::StyledPanel);
     lblFont->setMinimumWidth(180);
     ckColor = new QCheckBox(QStringLiteral("Print"), page);
     ckColor->setObjectName(QStringLiteral("ckColor"));
-    ckColor->setToolTip(
-        QStringLiteral("Headings, totals etc are printed in highlighting colors"));
+    ckColor->setToolTip(QStringLiteral("Headings, totals etc are printed in highlighting colors"));
     cboCopies = new QComboBox(page);
     cboCopies->setObjectName(QStringLiteral("cboCopies"));
     for (int copies = 1; copies <= 9; ++copies)
@@ -315,8 +323,8 @@ QWidget *frmSetup::PhoneTab() {
     txtModemPort = TextBox(QStringLiteral("txtModemPort"), page);
     txtModemPort->setValidator(new QIntValidator(1, 16, txtModemPort));
     txtModemPort->setFixedWidth(BoxWidth(txtModemPort, 600, 2));
-    ckPhone = new QCheckBox(QStringLiteral("A Phone is Daisy-Chained  downstream from the Computer"),
-                            page);
+    ckPhone = new QCheckBox(
+        QStringLiteral("A Phone is Daisy-Chained  downstream from the Computer"), page);
     ckPhone->setObjectName(QStringLiteral("ckPhone"));
     ckPhone->setToolTip(QStringLiteral("Check if a phone is Daisy-chained to your computer"));
     lblCallid = Label(QStringLiteral("Modem Supports Caller ID  Check with your Phone Co for "
@@ -326,12 +334,13 @@ QWidget *frmSetup::PhoneTab() {
     lblCallid->hide();
 
     auto *grid = new QGridLayout(page);
-    grid->addWidget(Notice(QStringLiteral("This Information is used to place calls to vendors ,etc."),
-                           page),
-                    0, 0, 1, 3);
+    grid->addWidget(
+        Notice(QStringLiteral("This Information is used to place calls to vendors ,etc."), page), 0,
+        0, 1, 3);
     grid->addWidget(Label(QStringLiteral("Modem is connected to"), page), 1, 0);
     grid->addWidget(txtModemPort, 1, 1);
-    grid->addWidget(Label(QStringLiteral("(Used to auto-dial Customers, Vendors, etc)"), page), 1, 2);
+    grid->addWidget(Label(QStringLiteral("(Used to auto-dial Customers, Vendors, etc)"), page), 1,
+                    2);
     grid->addWidget(ckPhone, 2, 0, 1, 3);
     grid->addWidget(lblCallid, 3, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -351,7 +360,9 @@ void frmSetup::Form_Load() {
     LoadInventoryInfo();
 }
 
-void frmSetup::Form_Activate() { SetAddressStyle(); }
+void frmSetup::Form_Activate() {
+    SetAddressStyle();
+}
 
 // ---- Business data ----
 
@@ -359,9 +370,9 @@ void frmSetup::LoadBusiness() {
     std::optional<FieldLineReader> file = ReadFieldLineFile(BusinessFile);
     if (!file)
         return;
-    for (QString *field : {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity,
-                           &BusinessState, &BusinessZip, &BusinessPhone, &BusinessFax,
-                           &BusinessTaxId})
+    for (QString *field :
+         {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity, &BusinessState,
+          &BusinessZip, &BusinessPhone, &BusinessFax, &BusinessTaxId})
         *field = file->String();
     ShowBusinessFields();
 }
@@ -389,9 +400,9 @@ bool frmSetup::SaveBusiness(QString *error) {
     BusinessFax = txtFax->text();
     BusinessTaxId = txtFein->text();
     FieldLineWriter line;
-    for (const QString *field : {&BusinessName, &BusinessAddress1, &BusinessAddress2,
-                                 &BusinessCity, &BusinessState, &BusinessZip, &BusinessPhone,
-                                 &BusinessFax, &BusinessTaxId})
+    for (const QString *field :
+         {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity, &BusinessState,
+          &BusinessZip, &BusinessPhone, &BusinessFax, &BusinessTaxId})
         line.String(*field);
     line.EndLine();
     return WriteFieldLineFile(BusinessFile, line, false, error);
@@ -445,9 +456,13 @@ void frmSetup::Image4_Click() {
     txtName->setFocus();
 }
 
-void frmSetup::Image5_Click() { LoadBusiness(); }
+void frmSetup::Image5_Click() {
+    LoadBusiness();
+}
 
-void frmSetup::Orange_Click() { tabInfo->setCurrentIndex((tabInfo->currentIndex() + 1) % 5); }
+void frmSetup::Orange_Click() {
+    tabInfo->setCurrentIndex((tabInfo->currentIndex() + 1) % 5);
+}
 
 void frmSetup::cmdQuit_Click() {
     if (txtName->text().trimmed().isEmpty() || txtTel->text().trimmed().isEmpty()) {

@@ -41,7 +41,9 @@ QColor ColorFromValue(quint32 value);
 quint32 ValueOfColor(const QColor &color);
 
 // Twips (1,440 to the inch) to screen pixels at 96 dots per inch, and back.
-inline int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+inline int TwipsToPixels(int twips) {
+    return (twips + 7) / 15;
+}
 
 // The program's own pictures, drawn so that no picture file has to travel with it.
 QPixmap VelborLogo(int size);

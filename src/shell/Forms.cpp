@@ -27,7 +27,9 @@ void Form::Form_QueryUnload(int unloadMode) {
         ExitProgram();
 }
 
-void Form::Form_Unload() { SaveLayout(LayoutKey(), this); }
+void Form::Form_Unload() {
+    SaveLayout(LayoutKey(), this);
+}
 
 void Form::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
@@ -59,7 +61,9 @@ QList<Form *> LoadedForms() {
     return forms;
 }
 
-void RegisterLoadedForm(Form *form) { Loaded << form; }
+void RegisterLoadedForm(Form *form) {
+    Loaded << form;
+}
 
 void UnloadForm(Form *form) {
     if (!form || !Loaded.removeAll(form))

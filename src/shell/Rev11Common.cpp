@@ -70,7 +70,9 @@ void ExitProgram() {
         QCoreApplication::exit(0);
 }
 
-bool ProgramRunning() { return Running; }
+bool ProgramRunning() {
+    return Running;
+}
 
 QMessageBox::StandardButton MsgBox(const QString &prompt, QMessageBox::StandardButtons buttons,
                                    const QString &title) {

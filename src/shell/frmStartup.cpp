@@ -56,9 +56,12 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
     mnuPPaper = MenuAction(mnuOrder, QStringLiteral("mnuPPaper"), QStringLiteral("PlainPaper"));
     mnuPPPaper =
         MenuAction(mnuOrder, QStringLiteral("mnuPPPaper"), QStringLiteral("Perforated Paper"));
-    mnuGraytex = MenuAction(mnuOrder, QStringLiteral("mnuGraytex"), QStringLiteral("Proposal Sets"));
-    mnuAddress = MenuAction(mnuOrder, QStringLiteral("mnuAddress"), QStringLiteral("Address Labels"));
-    mnuLabels = MenuAction(mnuOrder, QStringLiteral("mnuLabels"), QStringLiteral("Shipping Labels"));
+    mnuGraytex =
+        MenuAction(mnuOrder, QStringLiteral("mnuGraytex"), QStringLiteral("Proposal Sets"));
+    mnuAddress =
+        MenuAction(mnuOrder, QStringLiteral("mnuAddress"), QStringLiteral("Address Labels"));
+    mnuLabels =
+        MenuAction(mnuOrder, QStringLiteral("mnuLabels"), QStringLiteral("Shipping Labels"));
     mnuHelp = bar->addAction(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
 
@@ -71,12 +74,10 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
     Label1_1 = new QLabel(QStringLiteral("Select a Routine Below"), this);
     Label1_1->setObjectName(QStringLiteral("Label1_1"));
 
-    const char *captions[] = {"Create a Purchase Order",
-                              "Create and Manage Vendor/Supplier Information",
-                              "&Return Items to Inventory",
-                              "Create a Pick List",
-                              "Manage Inventory Items",
-                              "Create a Price Book"};
+    const char *captions[] = {
+        "Create a Purchase Order",    "Create and Manage Vendor/Supplier Information",
+        "&Return Items to Inventory", "Create a Pick List",
+        "Manage Inventory Items",     "Create a Price Book"};
     const char *tips[] = {"Restock inventory via a Purchase Order",
                           "Sources of your Inventoried Items",
                           "Return previously picked items to inventory",

@@ -21,8 +21,16 @@ namespace {
 
 void WriteBusiness(const TestDataFolder &data, const QString &name, const QString &zip) {
     FieldLineWriter line;
-    line.String(name).String("1 Main St").String("").String("Tampa").String("FL").String(zip)
-        .String("555-0100").String("").String("").EndLine();
+    line.String(name)
+        .String("1 Main St")
+        .String("")
+        .String("Tampa")
+        .String("FL")
+        .String(zip)
+        .String("555-0100")
+        .String("")
+        .String("")
+        .EndLine();
     data.write("/MyBusinessData.txt", line.bytes());
 }
 
@@ -55,6 +63,7 @@ class TestSetup : public QObject {
 private slots:
     void cleanup() {
         EndRun();
+        ResetVariables();
         QVERIFY(AllModalsHandled());
     }
 
@@ -62,10 +71,18 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("zip");
         QTest::addColumn<QString>("style");
-        QTest::newRow("name and zip") << "A" << "12345" << "USA Style Address";
-        QTest::newRow("name without zip") << "A" << "" << "International Style Address";
-        QTest::newRow("new business") << "" << "" << "USA Style Address";
-        QTest::newRow("numeric zip alone") << "" << "33601" << "USA Style Address";
+        QTest::newRow("name and zip") << "A"
+                                      << "12345"
+                                      << "USA Style Address";
+        QTest::newRow("name without zip") << "A"
+                                          << ""
+                                          << "International Style Address";
+        QTest::newRow("new business") << ""
+                                      << ""
+                                      << "USA Style Address";
+        QTest::newRow("numeric zip alone") << ""
+                                           << "33601"
+                                           << "USA Style Address";
     }
     void addressStyle() {
         QFETCH(QString, name);
@@ -128,8 +145,8 @@ private slots:
 
         AnswerMessageBox(QMessageBox::Yes);
         QTest::mouseClick(setup->Image4, Qt::LeftButton);
-        for (QLineEdit *box : {setup->txtName, setup->txtAddress, setup->txtCity, setup->txtZip,
-                               setup->txtTel})
+        for (QLineEdit *box :
+             {setup->txtName, setup->txtAddress, setup->txtCity, setup->txtZip, setup->txtTel})
             QVERIFY(box->text().isEmpty());
         QCOMPARE(BusinessName, QString("Ace")); // nothing is lost until the user saves
 
@@ -198,6 +215,7 @@ private slots:
         QVERIFY(!setup->cmdLogo[1]->isEnabled());
         QCOMPARE(data.read("/CompanyLogo.txt"), "\"" + picture.toLocal8Bit() + "\"\r\n");
         QCOMPARE(data.read("/LogoSettings.txt"), QByteArray("1490,1440\r\n"));
+        setup->tabInfo->setCurrentIndex(3);
         Screenshot(setup, "setup-logo");
 
         data.write("/Backup/PrintColors.txt", "stale");

@@ -174,14 +174,24 @@ private slots:
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("back");
-        QTest::newRow("purchase order")
-            << 0 << "frmPO" << "Purchase Order Creation" << "cmdPO_0";
-        QTest::newRow("vendors") << 1 << "frmContacts" << "Payto Selection" << "cmdExit";
-        QTest::newRow("returns") << 2 << "frmInventory" << "Inventoried Items" << "cmdServices_0";
-        QTest::newRow("picklist") << 3 << "frmInventory" << "Inventoried Items" << "cmdServices_0";
-        QTest::newRow("items") << 4 << "frmServices" << "Inventoried Items" << "cmdServices_0";
-        QTest::newRow("price book")
-            << 5 << "frmPriceBook" << "Create and Print a Price Book" << "cmdPB_0";
+        QTest::newRow("purchase order") << 0 << "frmPO"
+                                        << "Purchase Order Creation"
+                                        << "cmdPO_0";
+        QTest::newRow("vendors") << 1 << "frmContacts"
+                                 << "Payto Selection"
+                                 << "cmdExit";
+        QTest::newRow("returns") << 2 << "frmInventory"
+                                 << "Inventoried Items"
+                                 << "cmdServices_0";
+        QTest::newRow("picklist") << 3 << "frmInventory"
+                                  << "Inventoried Items"
+                                  << "cmdServices_0";
+        QTest::newRow("items") << 4 << "frmServices"
+                               << "Inventoried Items"
+                               << "cmdServices_0";
+        QTest::newRow("price book") << 5 << "frmPriceBook"
+                                    << "Create and Print a Price Book"
+                                    << "cmdPB_0";
     }
     void routinesOpenTheirScreens() {
         QFETCH(int, option);
@@ -191,7 +201,8 @@ private slots:
         TestDataFolder data;
         data.write("/VIInventoriedItems.txt", "");
         StartAtMenu(data);
-        auto *choice = Control<QRadioButton>("frmStartup", QString("optMainMenuSub_%1").arg(option));
+        auto *choice =
+            Control<QRadioButton>("frmStartup", QString("optMainMenuSub_%1").arg(option));
         QTest::mouseDClick(choice, Qt::LeftButton);
         QVERIFY(ScreenVisible(form));
         QVERIFY(!ScreenVisible("frmStartup"));
@@ -281,10 +292,10 @@ private slots:
         QCOMPARE(destroyed, forms.size());
         QCOMPARE(data.read("/Backup/VendorData.txt"), QByteArray(235, 'v'));
         QCOMPARE(data.read("/Backup/MyBusinessData.txt"), Business);
-        const QSettings layouts(QStandardPaths::writableLocation(
-                                    QStandardPaths::GenericConfigLocation) +
-                                    "/Velbor/VelborInventory.ini",
-                                QSettings::IniFormat);
+        const QSettings layouts(
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                "/Velbor/VelborInventory.ini",
+            QSettings::IniFormat);
         for (const QString &name : names) {
             if (name != "frmSplash")
                 QVERIFY2(layouts.contains(name + "/geometry"), qPrintable(name));

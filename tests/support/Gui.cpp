@@ -81,7 +81,9 @@ bool AllModalsHandled() {
     return ok;
 }
 
-Form *Screen(const QString &formName) { return LoadedForm(formName); }
+Form *Screen(const QString &formName) {
+    return LoadedForm(formName);
+}
 
 bool ScreenVisible(const QString &formName) {
     Form *form = LoadedForm(formName);
