@@ -276,6 +276,7 @@ private slots:
         StartAtMenu(data);
         Click("frmStartup", "optMainMenuSub_1");
         Click("frmStartup", "cmdGoto");
+        Screen("frmContacts")->setGeometry(120, 90, 700, 480);
         Click("frmContacts", "cmdExit");
 
         const QList<Form *> forms = LoadedForms();
@@ -308,6 +309,8 @@ private slots:
         Click("frmSplash", "cmdContinue");
         QVERIFY(ScreenVisible("frmStartup"));
         QCOMPARE(data.read("/VendorData.txt"), QByteArray(235, 'v'));
+        // ... and puts each screen back where the user left it.
+        QCOMPARE(Screen("frmContacts")->size(), QSize(700, 480));
     }
 
     void exitFromTheMenu() {
