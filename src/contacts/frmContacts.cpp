@@ -1,5 +1,6 @@
 #include "contacts/frmContacts.h"
 
+#include "shell/Controls.h"
 #include "shell/frmStartup.h"
 
 #include <QPushButton>
@@ -7,8 +8,7 @@
 
 frmContacts::frmContacts() : Form(QStringLiteral("frmContacts")) {
     setWindowTitle(QStringLiteral("Payto Selection"));
-    cmdExit = new QPushButton(QStringLiteral("&Menu"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit = CommandButton(QStringLiteral("cmdExit"), QStringLiteral("&Menu"), QString(), this);
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(cmdExit, 0, Qt::AlignRight);

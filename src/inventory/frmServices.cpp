@@ -1,5 +1,6 @@
 #include "inventory/frmServices.h"
 
+#include "shell/Controls.h"
 #include "shell/frmStartup.h"
 
 #include <QPushButton>
@@ -7,9 +8,8 @@
 
 frmServices::frmServices() : Form(QStringLiteral("frmServices")) {
     setWindowTitle(QStringLiteral("Inventoried Items"));
-    cmdServices[0] = new QPushButton(QStringLiteral("Menu"), this);
-    cmdServices[0]->setObjectName(QStringLiteral("cmdServices_0"));
-    cmdServices[0]->setToolTip(QStringLiteral("Returns to the main menu"));
+    cmdServices[0] = CommandButton(QStringLiteral("cmdServices_0"), QStringLiteral("Menu"),
+                                   QStringLiteral("Returns to the main menu"), this);
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(cmdServices[0], 0, Qt::AlignRight);

@@ -1,5 +1,6 @@
 #include "pricebook/frmPriceBook.h"
 
+#include "shell/Controls.h"
 #include "shell/frmStartup.h"
 
 #include <QPushButton>
@@ -7,8 +8,7 @@
 
 frmPriceBook::frmPriceBook() : Form(QStringLiteral("frmPriceBook")) {
     setWindowTitle(QStringLiteral("Create and Print a Price Book"));
-    cmdPB[0] = new QPushButton(QStringLiteral("&Menu"), this);
-    cmdPB[0]->setObjectName(QStringLiteral("cmdPB_0"));
+    cmdPB[0] = CommandButton(QStringLiteral("cmdPB_0"), QStringLiteral("&Menu"), QString(), this);
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(cmdPB[0], 0, Qt::AlignRight);

@@ -1,5 +1,6 @@
 #include "purchasing/frmPO.h"
 
+#include "shell/Controls.h"
 #include "shell/frmStartup.h"
 
 #include <QPushButton>
@@ -7,8 +8,7 @@
 
 frmPO::frmPO() : Form(QStringLiteral("frmPO")) {
     setWindowTitle(QStringLiteral("Purchase Order Creation"));
-    cmdPO[0] = new QPushButton(QStringLiteral("&Menu"), this);
-    cmdPO[0]->setObjectName(QStringLiteral("cmdPO_0"));
+    cmdPO[0] = CommandButton(QStringLiteral("cmdPO_0"), QStringLiteral("&Menu"), QString(), this);
     auto *layout = new QVBoxLayout(this);
     layout->addStretch();
     layout->addWidget(cmdPO[0], 0, Qt::AlignRight);

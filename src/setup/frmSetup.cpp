@@ -56,14 +56,6 @@ QLabel *Notice(const QString &text, QWidget *parent) {
     return label;
 }
 
-QPushButton *Button(const QString &name, const QString &caption, const QString &tip,
-                    QWidget *parent) {
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    return button;
-}
-
 // A width in twips for a box that must still show its few characters in full.
 int BoxWidth(const QLineEdit *box, int twips, int characters) {
     return std::max(TwipsToPixels(twips),
@@ -93,8 +85,9 @@ frmSetup::frmSetup() : Form(QStringLiteral("frmSetup")) {
     Orange = new ClickableImage(QStringLiteral("Orange"), this);
     Orange->setPixmap(OrangeToggle(28));
     Orange->setToolTip(QStringLiteral("Toggles Tabs  >"));
-    cmdQuit = Button(QStringLiteral("cmdQuit"), QStringLiteral("&Save Settings / Return to Menu"),
-                     QStringLiteral("Returns to Main Menu"), this);
+    cmdQuit =
+        CommandButton(QStringLiteral("cmdQuit"), QStringLiteral("&Save Settings / Return to Menu"),
+                      QStringLiteral("Returns to Main Menu"), this);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(tabInfo, 0, 0, 1, 3);
@@ -129,7 +122,7 @@ QWidget *frmSetup::BusinessTab() {
     for (int i = 0; i < 7; ++i)
         lblAddress[i] =
             Label(QString::fromLatin1(captions[i]), page, QStringLiteral("lblAddress_%1").arg(i));
-    cmdAddress = Button(QStringLiteral("cmdAddress"), UsaStyle, QString(), page);
+    cmdAddress = CommandButton(QStringLiteral("cmdAddress"), UsaStyle, QString(), page);
     lblPostal =
         Label(QStringLiteral("Postal Code is Mandatory"), page, QStringLiteral("lblPostal"));
     Image4 = new ClickableImage(QStringLiteral("Image4"), page);
@@ -205,8 +198,8 @@ QWidget *frmSetup::PrintingTab() {
         box->setFixedWidth(80);
     }
     for (int i = 0; i < 3; ++i)
-        cmdChange[i] = Button(QStringLiteral("cmdChange_%1").arg(i), QStringLiteral("Change"),
-                              QString(), page);
+        cmdChange[i] = CommandButton(QStringLiteral("cmdChange_%1").arg(i),
+                                     QStringLiteral("Change"), QString(), page);
     lblFont = Label(QStringLiteral("Font shows Here"), page, QStringLiteral("lblFont"));
     lblFont->setToolTip(QStringLiteral("Select a print FONT, not size"));
     lblFont->setFrameShape(QFrame::StyledPanel);
@@ -268,8 +261,9 @@ QWidget *frmSetup::LogoTab() {
                           "Clears your current Logo"};
     auto *buttons = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
-        cmdLogo[i] = Button(QStringLiteral("cmdLogo_%1").arg(i), QString::fromLatin1(captions[i]),
-                            QString::fromLatin1(tips[i]), page);
+        cmdLogo[i] =
+            CommandButton(QStringLiteral("cmdLogo_%1").arg(i), QString::fromLatin1(captions[i]),
+                          QString::fromLatin1(tips[i]), page);
         buttons->addWidget(cmdLogo[i]);
         connect(cmdLogo[i], &QPushButton::clicked, this, [this, i] { cmdLogo_Click(i); });
     }

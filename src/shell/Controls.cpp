@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPushButton>
 #include <QToolButton>
 
 ClickableImage::ClickableImage(const QString &name, QWidget *parent) : QLabel(parent) {
@@ -85,4 +86,12 @@ QColor ColorFromValue(quint32 value) {
 
 quint32 ValueOfColor(const QColor &color) {
     return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
+}
+
+QPushButton *CommandButton(const QString &name, const QString &caption, const QString &tip,
+                           QWidget *parent) {
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    return button;
 }

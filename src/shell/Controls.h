@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QWidget>
 
+class QPushButton;
 class QToolButton;
 
 // A picture the user clicks, as the program's logo and tool images are.
@@ -48,6 +49,10 @@ inline int TwipsToPixels(int twips) {
 // The program's own pictures, drawn so that no picture file has to travel with it.
 QPixmap VelborLogo(int size);
 QPixmap OrangeToggle(int size);
+
+// A push button with its object name, caption and tool-tip.
+QPushButton *CommandButton(const QString &name, const QString &caption, const QString &tip,
+                           QWidget *parent);
 
 // A label that wraps its text, the building block of the screens' instructions.
 QLabel *WrappedLabel(const QString &text, QWidget *parent = nullptr);

@@ -1,5 +1,6 @@
 #include "stock/frmInventory.h"
 
+#include "shell/Controls.h"
 #include "shell/frmStartup.h"
 
 #include <QLabel>
@@ -15,9 +16,8 @@ frmInventory::frmInventory() : Form(QStringLiteral("frmInventory")) {
     title.setPointSize(title.pointSize() + 4);
     title.setBold(true);
     lblRoutine->setFont(title);
-    cmdServices[0] = new QPushButton(QStringLiteral("Menu"), this);
-    cmdServices[0]->setObjectName(QStringLiteral("cmdServices_0"));
-    cmdServices[0]->setToolTip(QStringLiteral("Return to Main Menu"));
+    cmdServices[0] = CommandButton(QStringLiteral("cmdServices_0"), QStringLiteral("Menu"),
+                                   QStringLiteral("Return to Main Menu"), this);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblRoutine);
     layout->addStretch();
