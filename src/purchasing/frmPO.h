@@ -4,7 +4,10 @@
 
 #include <array>
 
+class QComboBox;
+class QLabel;
 class QPushButton;
+class QRadioButton;
 
 // Purchase orders: type, vendor, lines, printing and the stock update.
 class frmPO : public Form {
@@ -12,6 +15,9 @@ class frmPO : public Form {
 public:
     frmPO();
 
+    std::array<QRadioButton *, 4> optPO;
+    QComboBox *cboVendors;
+    QLabel *lblNextPO;
     std::array<QPushButton *, 1> cmdPO;
 
     void cmdPO_Click(int Index);

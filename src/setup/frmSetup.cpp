@@ -2,6 +2,9 @@
 
 #include "common/NumberText.h"
 #include "common/Variables.h"
+#include "printing/InventoryForm.h"
+#include "printing/Printer.h"
+#include "printing/PrinterRoutines.h"
 #include "shell/BasicDiskRoutines.h"
 #include "shell/CommonDialog.h"
 #include "shell/Controls.h"
@@ -268,6 +271,10 @@ QWidget *frmSetup::LogoTab() {
         connect(cmdLogo[i], &QPushButton::clicked, this, [this, i] { cmdLogo_Click(i); });
     }
     buttons->addStretch();
+    cmdLogo[5] = CommandButton(QStringLiteral("cmdLogo_5"), QStringLiteral("Print Sample Document"),
+                               QString(), page);
+    buttons->addWidget(cmdLogo[5]);
+    connect(cmdLogo[5], &QPushButton::clicked, this, [this] { cmdLogo_Click(5); });
     cmdLogo[1]->setEnabled(false);
 
     auto *grid = new QGridLayout(page);
@@ -640,9 +647,21 @@ void frmSetup::cmdLogo_Click(int Index) {
         DeleteWithBackup(LogoFile);
         SizeImage2();
         return;
+    case 5:
+        PrintSampleDocument();
+        return;
     default:
         return;
     }
+}
+
+void frmSetup::PrintSampleDocument() {
+    if (!ShowPrintDialog())
+        return;
+    SetUpPrinter(QStringLiteral("Portrait"), 2);
+    PrintDocumentFrame(QStringLiteral("Purchase Order"), 1.0, 0.6, false);
+    if (!Printer::Current().EndDoc())
+        ReportPrintError();
 }
 
 void frmSetup::LoadLogo() {

@@ -87,6 +87,7 @@ public:
     QColor BackColor(const QLineEdit *box) const;
 
     void cmdLogo_Click(int Index);
+    void PrintSampleDocument();
     void LoadLogo();
     bool SaveCompanyLogo(QString *error);
     void LoadLogoSettings();

@@ -1,14 +1,25 @@
 #include "shell/CommonDialog.h"
 
+#include "printing/Printer.h"
 #include "shell/Rev11Common.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QPrintDialog>
 
 CommonDialog::CommonDialog(QObject *parent) : QObject(parent) {
     setObjectName(QStringLiteral("dlgPrint"));
+}
+
+bool CommonDialog::ShowPrinter() {
+    QPrintDialog dialog(&Printer::Current().device(), DialogParent());
+    // No page range: every document prints whole. "Print to File (PDF)" stays among the
+    // printers: on a desktop without one it is the only way to print.
+    dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QColor> CommonDialog::ShowColor(const QColor &current) {

@@ -6,8 +6,8 @@
 
 #include <optional>
 
-// The one set of standard dialogs the screens borrow from the main menu: colour, font and
-// picture file. Each is modal; an empty result means the user cancelled.
+// The one set of standard dialogs the screens borrow from the main menu: printer, colour,
+// font and picture file. Each is modal; an empty result means the user cancelled.
 class CommonDialog : public QObject {
     Q_OBJECT
 public:
@@ -18,6 +18,8 @@ public:
     std::optional<QString> ShowFont(const QString &currentFamily);
     // filter in the dialog's own form, e.g. "Pictures (*.bmp *.jpg);;All (*)".
     std::optional<QString> ShowOpen(const QString &filter);
+    // The printer dialog, on the printer every document prints to; false on cancel.
+    bool ShowPrinter();
     // The file last chosen with ShowOpen since the program started, or empty.
     QString FileName() const { return m_fileName; }
 

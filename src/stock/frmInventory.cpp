@@ -3,6 +3,7 @@
 #include "shell/Controls.h"
 #include "shell/frmStartup.h"
 
+#include <QDateEdit>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,8 +19,13 @@ frmInventory::frmInventory() : Form(QStringLiteral("frmInventory")) {
     lblRoutine->setFont(title);
     cmdServices[0] = CommandButton(QStringLiteral("cmdServices_0"), QStringLiteral("Menu"),
                                    QStringLiteral("Return to Main Menu"), this);
+    DTPicker1 = new QDateEdit(QDate::currentDate(), this);
+    DTPicker1->setObjectName(QStringLiteral("DTPicker1"));
+    DTPicker1->setCalendarPopup(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblRoutine);
+    layout->addWidget(new QLabel(QStringLiteral("Select the date the list is required"), this));
+    layout->addWidget(DTPicker1, 0, Qt::AlignLeft);
     layout->addStretch();
     layout->addWidget(cmdServices[0], 0, Qt::AlignRight);
     resize(900, 600);

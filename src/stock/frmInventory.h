@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QDateEdit;
 class QLabel;
 class QPushButton;
 
@@ -15,6 +16,7 @@ public:
     void Form_Activate() override;
 
     QLabel *lblRoutine;
+    QDateEdit *DTPicker1; // the date by which the picklist is needed
     std::array<QPushButton *, 1> cmdServices;
     bool PicklistMode = false;
 

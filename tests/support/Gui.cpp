@@ -110,3 +110,12 @@ void Screenshot(QWidget *widget, const QString &name) {
     QDir().mkpath(folder);
     widget->grab().save(folder + "/" + name + ".png");
 }
+
+void KeepForReview(const QString &path, const QString &name) {
+    const QString folder = qEnvironmentVariable("VELBOR_SCREENSHOTS");
+    if (folder.isEmpty())
+        return;
+    QDir().mkpath(folder);
+    QFile::remove(folder + "/" + name);
+    QFile::copy(path, folder + "/" + name);
+}

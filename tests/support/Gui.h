@@ -40,6 +40,8 @@ void Settle();
 // Writes the widget's picture to $VELBOR_SCREENSHOTS/<name>.png when that is set, so that a
 // developer can look at the screens a test has driven.
 void Screenshot(QWidget *widget, const QString &name);
+// Copies a printed file there too, for the same reason.
+void KeepForReview(const QString &path, const QString &name);
 
 #include "shell/Forms.h"
 

@@ -1,0 +1,183 @@
+#include "printing/Printer.h"
+
+#include "shell/Controls.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+
+namespace {
+
+constexpr double TwipsPerInch = 1440.0;
+// DrawWidth counts printer dots; we take the common 600 dots to the inch.
+constexpr double DrawWidthDotsPerInch = 600.0;
+
+} // namespace
+
+Printer &Printer::Current() {
+    static Printer printer;
+    return printer;
+}
+
+Printer::Printer() : m_device(QPrinter::HighResolution) {
+    // Arial prints with a metric-compatible face where Arial itself is not installed.
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    QFont::insertSubstitutions(QStringLiteral("Arial Black"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans")});
+}
+
+void Printer::StartDocument() {
+    if (m_painter.isActive())
+        m_painter.end();
+    m_failed = false;
+    m_page = 1;
+    m_scaleWidth = 0;
+    CurrentX = 0;
+    CurrentY = 0;
+    DrawWidth = 1;
+    m_device.setPageSize(QPageSize(QPageSize::Letter));
+    m_device.setCopyCount(1);
+    if (m_device.outputFormat() == QPrinter::PdfFormat)
+        m_device.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+}
+
+void Printer::SetOrientation(int orientation) {
+    m_device.setPageOrientation(orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
+}
+
+int Printer::Orientation() const {
+    return m_device.pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2;
+}
+
+void Printer::SetColorMode(int mode) {
+    m_device.setColorMode(mode == 2 ? QPrinter::Color : QPrinter::GrayScale);
+}
+
+double Printer::ScaleWidth() const {
+    if (m_scaleWidth > 0)
+        return m_scaleWidth;
+    return m_device.pageRect(QPrinter::Inch).width() * TwipsPerInch;
+}
+
+double Printer::ScaleHeight() const {
+    return m_device.pageRect(QPrinter::Inch).height() * TwipsPerInch;
+}
+
+double Printer::XFactor() const {
+    const double perTwip = m_device.logicalDpiX() / TwipsPerInch;
+    if (m_scaleWidth <= 0)
+        return perTwip;
+    return m_device.pageRect(QPrinter::DevicePixel).width() / m_scaleWidth;
+}
+
+double Printer::YFactor() const {
+    return m_device.logicalDpiY() / TwipsPerInch;
+}
+
+void Printer::SetFontSize(double points) {
+    if (points > 0)
+        m_fontSize = points;
+}
+
+QFont Printer::DeviceFont() const {
+    // The suite's documents name the heavy face as one word.
+    const bool black = m_fontName.compare(QLatin1String("ArialBlack"), Qt::CaseInsensitive) == 0;
+    QFont font(black ? QStringLiteral("Arial Black") : m_fontName);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(m_fontSize);
+    font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(m_underline);
+    return QFont(font, &m_device);
+}
+
+double Printer::TextWidth(const QString &text) const {
+    return QFontMetricsF(DeviceFont(), &m_device).horizontalAdvance(text) / XFactor();
+}
+
+double Printer::TextHeight(const QString &text) const {
+    const int lines = std::max<qsizetype>(1, text.count(u'\n') + 1);
+    return lines * QFontMetricsF(DeviceFont(), &m_device).height() / YFactor();
+}
+
+bool Printer::Painting() {
+    if (m_failed)
+        return false;
+    if (!m_painter.isActive() && !m_painter.begin(&m_device)) {
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+void Printer::Print(const QString &text, bool endLine) {
+    // A line break inside the text ends the printed line there, as on the printer itself.
+    const QStringList lines =
+        QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(u'\n');
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString &line = lines.at(i);
+        if (!line.isEmpty() && Painting()) {
+            const QFont font = DeviceFont();
+            m_painter.setFont(font);
+            m_painter.setPen(ColorFromValue(ForeColor));
+            const QFontMetricsF metrics(font, &m_device);
+            m_painter.drawText(
+                QPointF(CurrentX * XFactor(), CurrentY * YFactor() + metrics.ascent()), line);
+        }
+        if (i + 1 < lines.size() || endLine) {
+            CurrentX = 0;
+            CurrentY += TextHeight();
+        } else {
+            CurrentX += TextWidth(line);
+        }
+    }
+}
+
+QPen Printer::DrawPen() const {
+    QPen pen(ColorFromValue(ForeColor));
+    pen.setWidthF(std::max(1, DrawWidth) * m_device.logicalDpiX() / DrawWidthDotsPerInch);
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+void Printer::Record(PrintedShape::Kind kind, double x1, double y1, double x2, double y2) {
+    if (m_recorder)
+        m_recorder->push_back({kind, x1, y1, x2, y2, DrawWidth});
+}
+
+void Printer::Line(double x1, double y1, double x2, double y2) {
+    Record(PrintedShape::Line, x1, y1, x2, y2);
+    if (!Painting())
+        return;
+    m_painter.setPen(DrawPen());
+    m_painter.drawLine(QPointF(x1 * XFactor(), y1 * YFactor()),
+                       QPointF(x2 * XFactor(), y2 * YFactor()));
+}
+
+void Printer::Box(double x1, double y1, double x2, double y2) {
+    Record(PrintedShape::Box, x1, y1, x2, y2);
+    if (!Painting())
+        return;
+    m_painter.setPen(DrawPen());
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawRect(
+        QRectF(QPointF(x1 * XFactor(), y1 * YFactor()), QPointF(x2 * XFactor(), y2 * YFactor())));
+}
+
+void Printer::NewPage() {
+    if (Painting() && !m_device.newPage())
+        m_failed = true;
+    ++m_page;
+    CurrentX = 0;
+    CurrentY = 0;
+}
+
+bool Printer::EndDoc() {
+    if (m_painter.isActive() && !m_painter.end())
+        m_failed = true;
+    const bool ok = !m_failed && m_device.printerState() != QPrinter::Error;
+    m_failed = false;
+    m_page = 1;
+    return ok;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+#include <vector>
+
+// A line or box as a document drew it, in the document's own units (twips, or the scaled
+// horizontal units of a framed page). Kept only when a test asks for it.
+struct PrintedShape {
+    enum Kind { Line, Box } kind;
+    double x1, y1, x2, y2;
+    int drawWidth;
+};
+
+// The printing surface every document draws on: positions in twips from the top-left corner
+// of the printable area, a current print position, the current font, and the printer that
+// the print dialog chose. A document starts with StartDocument (SetUpPrinter does that), is
+// opened by its first drawing, and goes to the printer with EndDoc.
+class Printer {
+public:
+    static Printer &Current();
+
+    QPrinter &device() { return m_device; }
+
+    // Forgets the previous document's settings: twips across, DrawWidth 1, page 1, US Letter,
+    // one copy. Nothing is printed until something is drawn.
+    void StartDocument();
+
+    void SetOrientation(int orientation); // 1 portrait, 2 landscape
+    int Orientation() const;
+    void SetColorMode(int mode); // 1 monochrome, 2 colour
+
+    // Units across the printable width: 0 means twips; 12240 spreads 8.5 inches of units over
+    // whatever width the printer can print. Vertical units always stay twips.
+    void SetScaleWidth(double units) { m_scaleWidth = units; }
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+
+    double CurrentX = 0;
+    double CurrentY = 0;
+    quint32 ForeColor = 0;
+    int DrawWidth = 1;
+
+    void SetFontName(const QString &name) { m_fontName = name; }
+    QString FontName() const { return m_fontName; }
+    void SetFontSize(double points);
+    double FontSize() const { return m_fontSize; }
+    void SetFontBold(bool bold) { m_bold = bold; }
+    bool FontBold() const { return m_bold; }
+    void SetFontUnderline(bool underline) { m_underline = underline; }
+    bool FontUnderline() const { return m_underline; }
+
+    // Prints at the current position. Ending the line goes back to x = 0 and down one line of
+    // the current font; otherwise the position moves on past the text.
+    void Print(const QString &text = QString(), bool endLine = true);
+    double TextWidth(const QString &text) const;
+    double TextHeight(const QString &text = QStringLiteral("X")) const;
+
+    void Line(double x1, double y1, double x2, double y2);
+    void Box(double x1, double y1, double x2, double y2);
+    void NewPage();
+    int Page() const { return m_page; }
+
+    // Sends the document to the printer. False when anything about it failed (no printer, a
+    // file that cannot be written, a painter that would not start), so that the document can
+    // say so instead of pretending it printed.
+    bool EndDoc();
+
+    void SetRecorder(std::vector<PrintedShape> *sink) { m_recorder = sink; }
+
+private:
+    Printer();
+    bool Painting();
+    double XFactor() const;
+    double YFactor() const;
+    QFont DeviceFont() const;
+    void Record(PrintedShape::Kind kind, double x1, double y1, double x2, double y2);
+    QPen DrawPen() const;
+
+    QPrinter m_device;
+    QPainter m_painter;
+    QString m_fontName = QStringLiteral("Arial");
+    double m_fontSize = 10;
+    bool m_bold = false;
+    bool m_underline = false;
+    double m_scaleWidth = 0;
+    int m_page = 1;
+    bool m_failed = false;
+    std::vector<PrintedShape> *m_recorder = nullptr;
+};

@@ -1,0 +1,74 @@
+#include "printing/PrinterRoutines.h"
+
+#include "printing/Printer.h"
+#include "setup/frmSetup.h"
+#include "shell/CommonDialog.h"
+#include "shell/Rev11Common.h"
+#include "shell/frmStartup.h"
+
+#include <QLabel>
+
+void SetUpPrinter(const QString &orientation, int colourFlag) {
+    Printer &printer = Printer::Current();
+    printer.StartDocument();
+    printer.SetColorMode(colourFlag != 0 ? 2 : 1);
+    printer.SetOrientation(orientation == QLatin1String("Portrait") ? 1 : 2);
+    printer.SetScaleWidth(0);
+    printer.SetFontName(LoadForm<frmSetup>()->lblFont->text());
+    printer.ForeColor = 0;
+    SetPrintFont(0, false, false);
+}
+
+void MoveToInches(double x, double y) {
+    Printer &printer = Printer::Current();
+    if (x > 0)
+        printer.CurrentX = x * 1440;
+    if (y > 0)
+        printer.CurrentY = y * 1440;
+}
+
+void SetPrintFont(int size, bool bold, bool underline) {
+    Printer &printer = Printer::Current();
+    printer.SetFontSize(size);
+    printer.SetFontBold(bold);
+    printer.SetFontUnderline(underline);
+}
+
+void PrintWrapped(int x, int y, int width, int /*spare*/, const QString &text) {
+    Printer &printer = Printer::Current();
+    const double room = width - 20;
+    QString rest = text;
+    printer.CurrentY = y;
+    do {
+        // Lines break after a space: take the longest run of words that still fits.
+        int fitted = 0; // length of the longest fitting candidate, its space included
+        int tooWide = -1;
+        for (int space = rest.indexOf(u' '); space >= 0; space = rest.indexOf(u' ', space + 1)) {
+            if (printer.TextWidth(rest.left(space + 1)) > room) {
+                tooWide = space + 1;
+                break;
+            }
+            fitted = space + 1;
+        }
+        int take = rest.size();
+        if (tooWide >= 0)
+            take = fitted > 0 ? fitted : tooWide; // a word too wide for the column goes alone
+        else if (fitted > 0 && printer.TextWidth(rest) > room)
+            take = fitted;
+        const QString line = rest.left(take);
+        rest = rest.mid(take);
+        while (rest.startsWith(u' '))
+            rest.remove(0, 1);
+        printer.CurrentX = x;
+        printer.Print(line);
+    } while (!rest.isEmpty());
+}
+
+bool ShowPrintDialog() {
+    return LoadForm<frmStartup>()->dlgPrint->ShowPrinter();
+}
+
+void ReportPrintError() {
+    MsgBox(QStringLiteral("A Print Error has occurred"), QMessageBox::Ok,
+           QStringLiteral("Print Error"));
+}

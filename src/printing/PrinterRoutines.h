@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// The general printing steps every document uses, on Printer::Current().
+
+// Prepares the printer for a new document: colour mode (2 when colourFlag is non-zero),
+// orientation ("Portrait" exactly, else landscape), twips, the document font chosen on the
+// set-up screen, black, and plain text of the current size.
+void SetUpPrinter(const QString &orientation, int colourFlag);
+// A coordinate of 0 or less leaves that part of the print position as it is.
+void MoveToInches(double x, double y);
+// A size of 0 or less keeps the current size.
+void SetPrintFont(int size, bool bold, bool underline);
+// Prints the text word-wrapped in the column from x that is width twips wide, from y down,
+// one printed line after another. A word wider than the column is printed alone on its line.
+void PrintWrapped(int x, int y, int width, int spare, const QString &text);
+
+// Shows the main menu's print dialog; false when the user cancelled it.
+bool ShowPrintDialog();
+// The message of every document whose printing failed.
+void ReportPrintError();

@@ -1,0 +1,90 @@
+#include "support/Pdf.h"
+
+#include "support/Gui.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+void PrintToPdf(const QString &path, const std::function<void()> &afterAccept) {
+    OnNextModal([path, afterAccept](QWidget *modal) {
+        auto *dialog = qobject_cast<QDialog *>(modal);
+        QVERIFY2(dialog && modal->inherits("QPrintDialog"), "expected the print dialog");
+        if (auto *printers = modal->findChild<QComboBox *>(QStringLiteral("printers"))) {
+            for (int i = 0; i < printers->count(); ++i) {
+                if (printers->itemText(i).contains(QLatin1String("PDF")))
+                    printers->setCurrentIndex(i);
+            }
+        }
+        auto *file = modal->findChild<QLineEdit *>(QStringLiteral("filename"));
+        QVERIFY(file);
+        file->setText(path);
+        dialog->accept();
+        if (afterAccept)
+            afterAccept();
+    });
+}
+
+void CancelPrintDialog() {
+    OnNextModal([](QWidget *modal) {
+        QVERIFY(modal->inherits("QPrintDialog"));
+        static_cast<QDialog *>(modal)->reject();
+    });
+}
+
+QList<PdfWord> ReadPdfWords(const QString &path) {
+    QTemporaryDir dir;
+    const QString html = dir.filePath(QStringLiteral("words.html"));
+    QProcess::execute(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, html});
+    QFile file(html);
+    QList<PdfWord> words;
+    if (!file.open(QIODevice::ReadOnly))
+        return words;
+    const QString text = QString::fromUtf8(file.readAll());
+    static const QRegularExpression item(
+        QStringLiteral("<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
+                       "yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    int page = 0;
+    for (auto it = item.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        if (m.captured(0) == QLatin1String("<page ")) {
+            ++page;
+            continue;
+        }
+        QString word = m.captured(5);
+        word.replace(QLatin1String("&amp;"), QLatin1String("&"))
+            .replace(QLatin1String("&lt;"), QLatin1String("<"))
+            .replace(QLatin1String("&gt;"), QLatin1String(">"))
+            .replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&apos;"), QLatin1String("'"));
+        words.append({word, m.captured(1).toDouble(), m.captured(2).toDouble(),
+                      m.captured(3).toDouble(), m.captured(4).toDouble(), page});
+    }
+    return words;
+}
+
+int PdfPageCount(const QString &path) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(QString::fromUtf8(info.readAllStandardOutput())).captured(1).toInt();
+}
+
+PdfWord FindWord(const QList<PdfWord> &words, const QString &text, int page) {
+    for (const PdfWord &word : words) {
+        if (word.text == text && (page <= 0 || word.page == page))
+            return word;
+    }
+    return {QString(), 0, 0, 0, 0, 0};
+}
+
+QStringList WordTexts(const QList<PdfWord> &words) {
+    QStringList texts;
+    for (const PdfWord &word : words)
+        texts << word.text;
+    return texts;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// A word of a printed PDF as pdftotext -bbox reads it back: points from the page's top-left.
+struct PdfWord {
+    QString text;
+    double xMin, yMin, xMax, yMax;
+    int page;
+    double height() const { return yMax - yMin; }
+};
+
+// Answers the next print dialog by printing to the PDF file at path; afterAccept runs once the
+// dialog has been accepted, before the program goes on to print.
+void PrintToPdf(const QString &path, const std::function<void()> &afterAccept = {});
+// Cancels the next print dialog.
+void CancelPrintDialog();
+
+QList<PdfWord> ReadPdfWords(const QString &path);
+int PdfPageCount(const QString &path);
+// The first word with that text (on that page, 1-based, when page > 0); a word with empty text
+// when there is none.
+PdfWord FindWord(const QList<PdfWord> &words, const QString &text, int page = 0);
+QStringList WordTexts(const QList<PdfWord> &words);
+
+// Where a position of the document lands on a Letter page printed to PDF: the printable area
+// starts a quarter inch in, and framed pages spread 12,240 units over its 8-inch width.
+inline double PointsX(double twips) {
+    return 18 + twips / 20;
+}
+inline double FramePointsX(double units) {
+    return 18 + units * 11520.0 / 12240 / 20;
+}
+inline double PointsY(double twips) {
+    return 18 + twips / 20;
+}
