@@ -30,6 +30,9 @@ Printer::Printer() : m_device(QPrinter::HighResolution) {
 void Printer::StartDocument() {
     if (m_painter.isActive())
         m_painter.end();
+    m_deviceFont.reset();
+    m_metrics.reset();
+    m_layoutKnown = false;
     m_failed = false;
     m_page = 1;
     m_scaleWidth = 0;
@@ -43,6 +46,7 @@ void Printer::StartDocument() {
 }
 
 void Printer::SetOrientation(int orientation) {
+    m_layoutKnown = false;
     m_device.setPageOrientation(orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
 
@@ -64,23 +68,52 @@ double Printer::ScaleHeight() const {
     return m_device.pageRect(QPrinter::Inch).height() * TwipsPerInch;
 }
 
+void Printer::KnowLayout() const {
+    if (m_layoutKnown)
+        return;
+    m_yFactor = m_device.logicalDpiY() / TwipsPerInch;
+    m_xFactor = m_scaleWidth > 0 ? m_device.pageRect(QPrinter::DevicePixel).width() / m_scaleWidth
+                                 : m_device.logicalDpiX() / TwipsPerInch;
+    m_layoutKnown = true;
+}
+
 double Printer::XFactor() const {
-    const double perTwip = m_device.logicalDpiX() / TwipsPerInch;
-    if (m_scaleWidth <= 0)
-        return perTwip;
-    return m_device.pageRect(QPrinter::DevicePixel).width() / m_scaleWidth;
+    KnowLayout();
+    return m_xFactor;
 }
 
 double Printer::YFactor() const {
-    return m_device.logicalDpiY() / TwipsPerInch;
+    KnowLayout();
+    return m_yFactor;
+}
+
+void Printer::SetFontName(const QString &name) {
+    m_fontName = name;
+    m_deviceFont.reset();
+}
+
+void Printer::SetFontBold(bool bold) {
+    if (bold != m_bold)
+        m_deviceFont.reset();
+    m_bold = bold;
+}
+
+void Printer::SetFontUnderline(bool underline) {
+    if (underline != m_underline)
+        m_deviceFont.reset();
+    m_underline = underline;
 }
 
 void Printer::SetFontSize(double points) {
-    if (points > 0)
+    if (points > 0 && points != m_fontSize) {
         m_fontSize = points;
+        m_deviceFont.reset();
+    }
 }
 
-QFont Printer::DeviceFont() const {
+const QFont &Printer::DeviceFont() const {
+    if (m_deviceFont)
+        return *m_deviceFont;
     // The suite's documents name the heavy face as one word.
     const bool black = m_fontName.compare(QLatin1String("ArialBlack"), Qt::CaseInsensitive) == 0;
     QFont font(black ? QStringLiteral("Arial Black") : m_fontName);
@@ -88,16 +121,23 @@ QFont Printer::DeviceFont() const {
     font.setPointSizeF(m_fontSize);
     font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(m_underline);
-    return QFont(font, &m_device);
+    m_deviceFont.emplace(font, &m_device);
+    m_metrics.emplace(*m_deviceFont, &m_device);
+    return *m_deviceFont;
+}
+
+const QFontMetricsF &Printer::Metrics() const {
+    DeviceFont();
+    return *m_metrics;
 }
 
 double Printer::TextWidth(const QString &text) const {
-    return QFontMetricsF(DeviceFont(), &m_device).horizontalAdvance(text) / XFactor();
+    return Metrics().horizontalAdvance(text) / XFactor();
 }
 
 double Printer::TextHeight(const QString &text) const {
     const int lines = std::max<qsizetype>(1, text.count(u'\n') + 1);
-    return lines * QFontMetricsF(DeviceFont(), &m_device).height() / YFactor();
+    return lines * Metrics().height() / YFactor();
 }
 
 bool Printer::Painting() {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // A line or box as a document drew it, in the document's own units (twips, or the scaled
@@ -35,7 +37,10 @@ public:
 
     // Units across the printable width: 0 means twips; 12240 spreads 8.5 inches of units over
     // whatever width the printer can print. Vertical units always stay twips.
-    void SetScaleWidth(double units) { m_scaleWidth = units; }
+    void SetScaleWidth(double units) {
+        m_scaleWidth = units;
+        m_layoutKnown = false;
+    }
     double ScaleWidth() const;
     double ScaleHeight() const;
 
@@ -44,13 +49,13 @@ public:
     quint32 ForeColor = 0;
     int DrawWidth = 1;
 
-    void SetFontName(const QString &name) { m_fontName = name; }
+    void SetFontName(const QString &name);
     QString FontName() const { return m_fontName; }
     void SetFontSize(double points);
     double FontSize() const { return m_fontSize; }
-    void SetFontBold(bool bold) { m_bold = bold; }
+    void SetFontBold(bool bold);
     bool FontBold() const { return m_bold; }
-    void SetFontUnderline(bool underline) { m_underline = underline; }
+    void SetFontUnderline(bool underline);
     bool FontUnderline() const { return m_underline; }
 
     // Prints at the current position. Ending the line goes back to x = 0 and down one line of
@@ -74,9 +79,14 @@ public:
 private:
     Printer();
     bool Painting();
+    // Device pixels per horizontal unit and per twip down, worked out once per layout.
     double XFactor() const;
     double YFactor() const;
-    QFont DeviceFont() const;
+    void KnowLayout() const;
+    // The current font on the printer, and its measures, made once per font change: a long
+    // report measures and prints hundreds of thousands of cells.
+    const QFont &DeviceFont() const;
+    const QFontMetricsF &Metrics() const;
     void Record(PrintedShape::Kind kind, double x1, double y1, double x2, double y2);
     QPen DrawPen() const;
 
@@ -86,6 +96,11 @@ private:
     double m_fontSize = 10;
     bool m_bold = false;
     bool m_underline = false;
+    mutable std::optional<QFont> m_deviceFont;
+    mutable std::optional<QFontMetricsF> m_metrics;
+    mutable bool m_layoutKnown = false;
+    mutable double m_xFactor = 1;
+    mutable double m_yFactor = 1;
     double m_scaleWidth = 0;
     int m_page = 1;
     bool m_failed = false;

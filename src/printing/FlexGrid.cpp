@@ -1,0 +1,342 @@
+#include "printing/FlexGrid.h"
+
+#include "common/Currency.h"
+#include "common/NumberText.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <algorithm>
+
+QString GridCell::text() const {
+    switch (m_kind) {
+    case Integer:
+        return QString::number(m_number);
+    case Money:
+        return Currency::fromTenThousandths(m_number).toString();
+    case PlainMoney:
+        return Currency::fromTenThousandths(m_number).toPlainString();
+    case Text:
+        break;
+    }
+    return m_text;
+}
+
+// ---- model ----
+
+int FlexGridModel::rowCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : Rows() - 1;
+}
+
+int FlexGridModel::columnCount(const QModelIndex &parent) const {
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant FlexGridModel::data(const QModelIndex &index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::DisplayRole)
+        return Cell(index.row() + 1, index.column()).text();
+    if (role == Qt::TextAlignmentRole)
+        return int(m_alignments[size_t(index.column())] | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_cols)
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_headings.value(section);
+    if (role == Qt::TextAlignmentRole)
+        return int(Qt::AlignCenter);
+    return {};
+}
+
+bool FlexGridModel::Valid(int row, int col) const {
+    return row >= 0 && row < Rows() && col >= 0 && col < m_cols;
+}
+
+void FlexGridModel::SetRows(int rows) {
+    const int body = std::max(0, rows - 1);
+    const int old = Rows() - 1;
+    if (body == old || m_cols == 0) {
+        if (m_cols == 0)
+            m_cells.clear();
+        return;
+    }
+    if (body > old) {
+        beginInsertRows({}, old, body - 1);
+        m_cells.resize(size_t(body) * size_t(m_cols));
+        endInsertRows();
+    } else {
+        beginRemoveRows({}, body, old - 1);
+        m_cells.resize(size_t(body) * size_t(m_cols));
+        endRemoveRows();
+    }
+}
+
+void FlexGridModel::SetCols(int cols) {
+    beginResetModel();
+    m_cols = std::max(0, cols);
+    m_cells.clear();
+    while (m_headings.size() < m_cols)
+        m_headings << QString();
+    m_alignments.resize(size_t(m_cols), Qt::AlignLeft);
+    endResetModel();
+}
+
+const GridCell &FlexGridModel::Cell(int row, int col) const {
+    static const GridCell empty;
+    if (!Valid(row, col) || row == 0)
+        return empty;
+    return m_cells[size_t(row - 1) * size_t(m_cols) + size_t(col)];
+}
+
+QString FlexGridModel::Text(int row, int col) const {
+    if (row == 0)
+        return col >= 0 && col < m_cols ? m_headings.value(col) : QString();
+    return Cell(row, col).text();
+}
+
+void FlexGridModel::SetText(int row, int col, const QString &text) { SetCell(row, col, text); }
+
+void FlexGridModel::SetCell(int row, int col, const GridCell &cell) {
+    if (!Valid(row, col))
+        return;
+    if (row == 0) {
+        m_headings[col] = cell.text();
+        emit headerDataChanged(Qt::Horizontal, col, col);
+        return;
+    }
+    m_cells[size_t(row - 1) * size_t(m_cols) + size_t(col)] = cell;
+    const QModelIndex at = index(row - 1, col);
+    emit dataChanged(at, at);
+}
+
+void FlexGridModel::RemoveRow(int row) {
+    if (row < 1 || row >= Rows())
+        return;
+    beginRemoveRows({}, row - 1, row - 1);
+    const auto first = m_cells.begin() + std::ptrdiff_t(row - 1) * m_cols;
+    m_cells.erase(first, first + m_cols);
+    endRemoveRows();
+}
+
+void FlexGridModel::SetColAlignment(int col, Qt::Alignment alignment) {
+    if (col < 0 || col >= m_cols)
+        return;
+    m_alignments[size_t(col)] = alignment;
+    if (Rows() > 1)
+        emit dataChanged(index(0, col), index(Rows() - 2, col));
+}
+
+void FlexGridModel::SetBody(std::vector<GridCell> cells) {
+    beginResetModel();
+    m_cells = std::move(cells);
+    m_cells.resize(m_cells.size() - m_cells.size() % size_t(std::max(1, m_cols)));
+    endResetModel();
+}
+
+void FlexGridModel::BodyChanged() {
+    if (Rows() > 1)
+        emit dataChanged(index(0, 0), index(Rows() - 2, m_cols - 1));
+}
+
+void FlexGridModel::SortRows(const std::vector<int> &order) {
+    emit layoutAboutToBeChanged();
+    std::vector<GridCell> sorted;
+    sorted.reserve(m_cells.size());
+    for (int from : order) {
+        const auto first = m_cells.begin() + std::ptrdiff_t(from) * m_cols;
+        std::move(first, first + m_cols, std::back_inserter(sorted));
+    }
+    m_cells = std::move(sorted);
+    emit layoutChanged();
+}
+
+// ---- view ----
+
+FlexGrid::FlexGrid(const QString &name, QWidget *parent)
+    : QTableView(parent), m_model(new FlexGridModel(this)) {
+    setObjectName(name);
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    connect(this, &QAbstractItemView::clicked, this, [this] { emit Click(); });
+}
+
+void FlexGrid::SetCols(int cols) { m_model->SetCols(cols); }
+
+int FlexGrid::Row() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 0;
+}
+
+void FlexGrid::SetRow(int row) {
+    if (row < 1 || row >= Rows()) {
+        setCurrentIndex(QModelIndex());
+        return;
+    }
+    setCurrentIndex(m_model->index(row - 1, std::max(0, Col())));
+}
+
+int FlexGrid::Col() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : 0;
+}
+
+void FlexGrid::RemoveItem(int row) { m_model->RemoveRow(row); }
+
+int FlexGrid::TopRow() const {
+    return Rows() > 1 ? verticalScrollBar()->value() + 1 : 0;
+}
+
+void FlexGrid::SetTopRow(int row) {
+    if (Rows() > 1)
+        verticalScrollBar()->setValue(std::clamp(row, 1, Rows() - 1) - 1);
+}
+
+void FlexGrid::SetColWidthChars(int col, int characters) {
+    setColumnWidth(col, fontMetrics().averageCharWidth() * characters + 10);
+}
+
+void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
+    m_model->SetColAlignment(col, alignment);
+}
+
+namespace {
+
+// What a cell sorts by: numbers (in ten-thousandths) before text, as the grid compares them.
+struct SortKey {
+    bool isText;
+    qint64 number;
+    QString text;
+};
+
+SortKey KeyOf(const GridCell &cell, FlexGrid::SortKind kind) {
+    switch (cell.kind()) {
+    case GridCell::Integer:
+        return {false, cell.number() * 10000, {}};
+    case GridCell::Money:
+    case GridCell::PlainMoney:
+        return {false, cell.number(), {}};
+    case GridCell::Text:
+        break;
+    }
+    const QString text = cell.text();
+    if (const std::optional<qint64> number = ScaledNumber(text, 4))
+        return {false, *number, {}};
+    if (kind == FlexGrid::NumericAscending)
+        return {false, 0, {}}; // text that is no number counts as nought
+    return {true, 0, text};
+}
+
+} // namespace
+
+void FlexGrid::Sort(int col, SortKind kind) {
+    const int body = Rows() - 1;
+    if (body < 2 || col < 0 || col >= Cols())
+        return;
+    std::vector<SortKey> keys;
+    keys.reserve(size_t(body));
+    for (int r = 1; r <= body; ++r)
+        keys.push_back(KeyOf(m_model->Cell(r, col), kind));
+    std::vector<int> order(static_cast<size_t>(body));
+    for (int i = 0; i < body; ++i)
+        order[size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(), [&keys](int a, int b) {
+        const SortKey &x = keys[size_t(a)], &y = keys[size_t(b)];
+        if (x.isText != y.isText)
+            return !x.isText;
+        if (!x.isText)
+            return x.number < y.number;
+        return x.text.compare(y.text, Qt::CaseInsensitive) < 0;
+    });
+    m_model->SortRows(order);
+}
+
+int FlexGrid::PageRows() const {
+    const int headingHeight = std::max(1, horizontalHeader()->height());
+    return std::max(10, height() / headingHeight);
+}
+
+namespace {
+
+QPointer<QWidget> HookedScreen;
+QPointer<FlexGrid> HookedGrid;
+int WheelRemainder = 0;
+
+// Turns the wheel's movement into whole notches; a fine-grained wheel adds up to one.
+void ScrollByNotches(int angle) {
+    WheelRemainder += angle;
+    while (std::abs(WheelRemainder) >= 120) {
+        const int notch = WheelRemainder > 0 ? 120 : -120;
+        ScrollGridByWheel(notch, HookedGrid);
+        WheelRemainder -= notch;
+    }
+}
+
+class WheelHook : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Wheel && watched == HookedScreen && HookedGrid) {
+            ScrollByNotches(static_cast<QWheelEvent *>(event)->angleDelta().y());
+            return true;
+        }
+        return false;
+    }
+};
+
+WheelHook *Hook() {
+    static WheelHook *hook = new WheelHook(qApp);
+    return hook;
+}
+
+} // namespace
+
+void FlexGrid::wheelEvent(QWheelEvent *event) {
+    if (HookedGrid != this) {
+        QTableView::wheelEvent(event);
+        return;
+    }
+    ScrollByNotches(event->angleDelta().y());
+    event->accept();
+}
+
+void HookGridWheel(QWidget *screen, FlexGrid *grid) {
+    UnhookGridWheel();
+    HookedScreen = screen;
+    HookedGrid = grid;
+    WheelRemainder = 0;
+    if (screen)
+        screen->installEventFilter(Hook());
+}
+
+void UnhookGridWheel() {
+    if (HookedScreen)
+        HookedScreen->removeEventFilter(Hook());
+    HookedScreen = nullptr;
+    HookedGrid = nullptr;
+}
+
+void ScrollGridByWheel(int delta, FlexGrid *grid) {
+    if (!grid)
+        return;
+    const int page = grid->PageRows();
+    if (delta > 0)
+        grid->SetTopRow(std::max(1, grid->TopRow() - page));
+    else
+        grid->SetTopRow(std::min(grid->Rows() - 1, grid->TopRow() + page));
+}
