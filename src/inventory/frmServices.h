@@ -4,15 +4,71 @@
 
 #include <array>
 
+class FlexGrid;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidget;
 class QPushButton;
 
-// Item maintenance: the item grid and the entry fields of one item.
+// Item maintenance: the item grid, the entry fields of one item, adding, changing and deleting
+// items, the grid's reload, sort and category filter, the inventory report and tally sheets.
 class frmServices : public Form {
     Q_OBJECT
 public:
     frmServices();
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_QueryUnload(int unloadMode) override;
+    void Form_Unload() override;
 
-    std::array<QPushButton *, 1> cmdServices;
+    FlexGrid *fgItems;
+    std::array<QLineEdit *, 2> txtDescription{}; // element 1 is the description box
+    QComboBox *cboCategory;
+    QLineEdit *txtCost;
+    std::array<QLineEdit *, 3> txtCharge{}; // 1: sell price, 2: quantity discount price
+    QLineEdit *txtOnHand;
+    QLineEdit *txtDiscountQty;
+    QLineEdit *txtReorderAmount;
+    QLineEdit *txtReorderAt;
+    QCheckBox *ckClearItem;
+    std::array<QPushButton *, 25> cmdServices{};
+    QListWidget *lstSortBy;
+    QCheckBox *ckByCategory;
+    QCheckBox *ckCategory;
+    QGroupBox *fraTallySheets;
+    std::array<QLineEdit *, 5> txtTally{};
+
+    bool ModifyMode = false;
+    qint32 NewRecordNumber = 0;
+    bool SortBySelection = false;
 
     void cmdServices_Click(int Index);
+    void fgItems_Click();
+    void EnableItemEdit();
+    void DisableItemEdit();
+    void ClearItemFields();
+    void FillSortList();
+    void LoadSalesItems();
+    bool SaveItemRow(int recordNumber, int gridRow);
+    void SortGridInPlace();
+    void ClearLocations();
+    void LoadLocations();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void AddNew();
+    void Modify();
+    void SaveItem();
+    void DeleteItem();
+    void ReloadOrSort();
+    void SaveLocations();
+    void AddCategoryName(const QString &name);
+    bool WholeNumberIn(QLineEdit *box, qint64 min, qint64 max);
+    QWidget *EntryFields();
+    QWidget *Routines();
+    QWidget *TallySheetsFrame();
 };

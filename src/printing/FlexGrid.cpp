@@ -100,7 +100,9 @@ QString FlexGridModel::Text(int row, int col) const {
     return Cell(row, col).text();
 }
 
-void FlexGridModel::SetText(int row, int col, const QString &text) { SetCell(row, col, text); }
+void FlexGridModel::SetText(int row, int col, const QString &text) {
+    SetCell(row, col, text);
+}
 
 void FlexGridModel::SetCell(int row, int col, const GridCell &cell) {
     if (!Valid(row, col))
@@ -139,9 +141,13 @@ void FlexGridModel::SetBody(std::vector<GridCell> cells) {
     endResetModel();
 }
 
-void FlexGridModel::BodyChanged() {
+void FlexGridModel::SetColumnKind(int col, GridCell::Kind kind) {
+    if (col < 0 || col >= m_cols)
+        return;
+    for (size_t at = size_t(col); at < m_cells.size(); at += size_t(m_cols))
+        m_cells[at].setKind(kind);
     if (Rows() > 1)
-        emit dataChanged(index(0, 0), index(Rows() - 2, m_cols - 1));
+        emit dataChanged(index(0, col), index(Rows() - 2, col));
 }
 
 void FlexGridModel::SortRows(const std::vector<int> &order) {
@@ -174,7 +180,9 @@ FlexGrid::FlexGrid(const QString &name, QWidget *parent)
     connect(this, &QAbstractItemView::clicked, this, [this] { emit Click(); });
 }
 
-void FlexGrid::SetCols(int cols) { m_model->SetCols(cols); }
+void FlexGrid::SetCols(int cols) {
+    m_model->SetCols(cols);
+}
 
 int FlexGrid::Row() const {
     const QModelIndex current = currentIndex();
@@ -194,7 +202,9 @@ int FlexGrid::Col() const {
     return current.isValid() ? current.column() : 0;
 }
 
-void FlexGrid::RemoveItem(int row) { m_model->RemoveRow(row); }
+void FlexGrid::RemoveItem(int row) {
+    m_model->RemoveRow(row);
+}
 
 int FlexGrid::TopRow() const {
     return Rows() > 1 ? verticalScrollBar()->value() + 1 : 0;

@@ -59,8 +59,8 @@ public:
     void SetColAlignment(int col, Qt::Alignment alignment);
     // Fills every body row at once (faster than cell by cell for a whole file).
     void SetBody(std::vector<GridCell> cells);
-    std::vector<GridCell> &Body() { return m_cells; }
-    void BodyChanged();
+    // Shows every body cell of the column as another kind of the same number.
+    void SetColumnKind(int col, GridCell::Kind kind);
     void SortRows(const std::vector<int> &order); // order[i] = old body index of new row i
 
 private:
