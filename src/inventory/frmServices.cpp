@@ -80,6 +80,7 @@ frmServices::frmServices() : Form(QStringLiteral("frmServices")) {
     top->addWidget(Routines(), 2);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
+    layout->addLayout(HowTo());
     layout->addWidget(fgItems, 1);
     fraTallySheets = static_cast<QGroupBox *>(TallySheetsFrame());
     fraTallySheets->hide();
@@ -112,6 +113,7 @@ QWidget *frmServices::EntryFields() {
     cboCategory->setEditable(true);
     cboCategory->setInsertPolicy(QComboBox::NoInsert);
     cboCategory->lineEdit()->setMaxLength(CategoryWidth);
+    cboCategory->setMinimumContentsLength(CategoryWidth);
     txtCost = Box(QStringLiteral("txtCost"),
                   QStringLiteral("What you pay for each unit of this item"), frame);
     txtCharge[1] =
@@ -208,7 +210,8 @@ QWidget *frmServices::Routines() {
     lstSortBy = new QListWidget(frame);
     lstSortBy->setObjectName(QStringLiteral("lstSortBy"));
     lstSortBy->setToolTip(QStringLiteral("reload the grid and sort by this field"));
-    lstSortBy->setMaximumHeight(fontMetrics().height() * 6);
+    lstSortBy->setFixedHeight(lstSortBy->fontMetrics().height() * 5 + 4 * lstSortBy->frameWidth() +
+                              6);
     ckCategory =
         new QCheckBox(QStringLiteral("Load only Current Category when re-loading grid"), frame);
     ckCategory->setObjectName(QStringLiteral("ckCategory"));
@@ -218,18 +221,24 @@ QWidget *frmServices::Routines() {
     grid->addWidget(lstSortBy, 1, 1, 2, 1);
     grid->addWidget(ckCategory, 3, 1);
 
-    auto *howTo = new QVBoxLayout;
-    howTo->addWidget(Heading(QStringLiteral("How To:"), frame));
-    howTo->addWidget(Heading(QStringLiteral("Create a NEW ITEM"), frame));
-    howTo->addWidget(new QLabel(QStringLiteral("Click Add New"), frame));
-    howTo->addWidget(new QLabel(QStringLiteral("Click Save Item"), frame));
-    howTo->addWidget(Heading(QStringLiteral("MODIFY an ITEM"), frame));
-    howTo->addWidget(new QLabel(QStringLiteral("Click Item in Grid Click Modify"), frame));
-    howTo->addWidget(Heading(QStringLiteral("Clear / Delete"), frame));
-    howTo->addStretch();
-    grid->addLayout(howTo, 0, 2, 5, 1);
     grid->setRowStretch(4, 1);
+    grid->setColumnStretch(1, 1);
     return frame;
+}
+
+QLayout *frmServices::HowTo() {
+    // The steps of the two common tasks, in a band above the grid.
+    auto *band = new QGridLayout;
+    band->addWidget(Heading(QStringLiteral("How To:"), this), 0, 0);
+    band->addWidget(Heading(QStringLiteral("Create a NEW ITEM"), this), 0, 1);
+    band->addWidget(new QLabel(QStringLiteral("Click Add New"), this), 1, 1);
+    band->addWidget(new QLabel(QStringLiteral("Click Save Item"), this), 2, 1);
+    band->addWidget(Heading(QStringLiteral("MODIFY an ITEM"), this), 0, 2);
+    band->addWidget(new QLabel(QStringLiteral("Click Item in Grid Click Modify"), this), 1, 2);
+    band->addWidget(Heading(QStringLiteral("Clear / Delete"), this), 0, 3);
+    band->setHorizontalSpacing(40);
+    band->setColumnStretch(4, 1);
+    return band;
 }
 
 QWidget *frmServices::TallySheetsFrame() {

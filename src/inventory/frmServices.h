@@ -8,6 +8,7 @@ class FlexGrid;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -71,4 +72,5 @@ private:
     QWidget *EntryFields();
     QWidget *Routines();
     QWidget *TallySheetsFrame();
+    QLayout *HowTo();
 };

@@ -3,6 +3,7 @@
 #include "shell/BasicDiskRoutines.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,6 +14,9 @@ class TestDataFolder {
 public:
     TestDataFolder() {
         QStandardPaths::setTestModeEnabled(true);
+        // Screen layouts saved by an earlier test must not shape this one.
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Velbor")
+            .removeRecursively();
         SetAppPath(m_dir.path());
     }
     QString path(const QString &name) const { return DataFilePath(name); }
