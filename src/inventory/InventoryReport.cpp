@@ -13,6 +13,7 @@
 namespace {
 
 constexpr double Inch = 1440;
+constexpr double Gap = 144; // a tenth of an inch between neighbouring texts
 
 bool IsReport(const QString &title) {
     return title == InventoryReportTitle;
@@ -37,8 +38,12 @@ void PrintRows(const QString &title, const QString &location, const FlexGrid &gr
             PrintPageHeader(title, location);
             count = 0;
         }
+        // A long description would run into the next column: it stops short of it instead.
+        const double room = IsReport(title)
+                                ? 5760 - printer.TextWidth(grid.TextMatrix(r, 2)) - Gap - Inch
+                                : 5760 - Gap - Inch;
         printer.CurrentX = Inch;
-        printer.Print(description, false);
+        printer.Print(printer.ElidedText(description, room), false);
         if (IsReport(title)) {
             const double edges[] = {5760, 7200, 8496, 10080, 11664, 12960, 14400};
             for (int c = 2; c <= 8; ++c)
@@ -69,11 +74,16 @@ void PrintPageHeader(const QString &title, const QString &location) {
         MoveToInches(5.75, 0.4);
         printer.Print(QStringLiteral("Location: ") + location, false);
     }
+    const double headEnd = printer.CurrentX;
+    const double headLine = printer.TextHeight();
     SetPrintFont(10, false, false);
     const QString date =
         QStringLiteral("Date ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
-    // On a portrait sheet 9 inches is past the printable width: keep the date on the paper.
-    MoveToInches(std::min(9.0 * Inch, printer.ScaleWidth() - printer.TextWidth(date)) / Inch, 0.4);
+    // On a portrait sheet 9 inches is past the printable width: keep the date on the paper,
+    // and under the heading where it would run into it.
+    const double dateX = std::min(9.0 * Inch, printer.ScaleWidth() - printer.TextWidth(date));
+    printer.CurrentX = dateX;
+    printer.CurrentY = 0.4 * Inch + (dateX < headEnd + Gap ? headLine : 0);
     printer.Print(date);
 
     SetPrintFont(10, true, false);

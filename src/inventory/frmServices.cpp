@@ -244,7 +244,12 @@ QLayout *frmServices::HowTo() {
 QWidget *frmServices::TallySheetsFrame() {
     auto *frame = new QGroupBox(QStringLiteral("Print Inventory Tally Sheets"), this);
     frame->setObjectName(QStringLiteral("fraTallySheets"));
-    frame->setAutoFillBackground(true);
+    // A panel floating over the screen, as clearly set apart as a dialog.
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox#fraTallySheets { background: palette(window); border: 2px solid palette(dark);"
+        " border-radius: 4px; margin-top: 0; padding-top: 1.6em; font-weight: bold; }"
+        "QGroupBox#fraTallySheets::title { subcontrol-origin: padding; left: 10px; top: 6px; }"
+        "QGroupBox#fraTallySheets QWidget { font-weight: normal; }"));
     auto *grid = new QGridLayout(frame);
     grid->addWidget(
         WrappedLabel(QStringLiteral("Enter the name of up to five locations where Inventory is "

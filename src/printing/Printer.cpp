@@ -140,6 +140,10 @@ double Printer::TextHeight(const QString &text) const {
     return lines * Metrics().height() / YFactor();
 }
 
+QString Printer::ElidedText(const QString &text, double width) const {
+    return Metrics().elidedText(text, Qt::ElideRight, std::max(0.0, width * XFactor()));
+}
+
 bool Printer::Painting() {
     if (m_failed)
         return false;

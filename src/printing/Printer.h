@@ -63,6 +63,8 @@ public:
     void Print(const QString &text = QString(), bool endLine = true);
     double TextWidth(const QString &text) const;
     double TextHeight(const QString &text = QStringLiteral("X")) const;
+    // The text cut short with an ellipsis so that it is at most width units wide.
+    QString ElidedText(const QString &text, double width) const;
 
     void Line(double x1, double y1, double x2, double y2);
     void Box(double x1, double y1, double x2, double y2);
