@@ -24,11 +24,12 @@ char EncodeOne(char16_t c) {
 } // namespace
 
 QString FromCp1252(const char *bytes, int length) {
-    QString text(length, Qt::Uninitialized);
-    QChar *out = text.data();
+    // Latin-1 is right for every byte but 0x80 to 0x9F, which are rare: convert fast, then mend.
+    QString text = QString::fromLatin1(bytes, length);
     for (int i = 0; i < length; ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = QChar(b >= 0x80 && b < 0xA0 ? HighControls[b - 0x80] : char16_t(b));
+        if (b >= 0x80 && b < 0xA0)
+            text[i] = QChar(HighControls[b - 0x80]);
     }
     return text;
 }

@@ -396,7 +396,7 @@ void frmServices::LoadSalesItems() {
     for (int i = 0; i < cboCategory->count(); ++i)
         known.insert(cboCategory->itemText(i));
     QStringList newCategories;
-    std::vector<GridCell> cells;
+    std::vector<GridCell> cells = fgItems->Model()->TakeBody();
     cells.reserve(items.size() * 10);
     for (size_t k = 0; k < items.size(); ++k) {
         const ItemRecord &item = items[k];
@@ -425,9 +425,11 @@ void frmServices::LoadSalesItems() {
     }
 
     fgItems->Sort(1, FlexGrid::GenericAscending);
+    // Sorting by category a second time would change nothing: the sorts keep equal rows in order.
     const int column = SortBySelection ? std::max(0, lstSortBy->currentRow()) : 1;
-    fgItems->Sort(column, column >= 2 && column <= 4 ? FlexGrid::NumericAscending
-                                                     : FlexGrid::GenericAscending);
+    if (column != 1)
+        fgItems->Sort(column, column >= 2 && column <= 4 ? FlexGrid::NumericAscending
+                                                         : FlexGrid::GenericAscending);
     // Amounts were plain numbers for the numeric sort; from now on they show as money.
     fgItems->Model()->SetColumnKind(2, GridCell::Money);
     fgItems->Model()->SetColumnKind(3, GridCell::Money);

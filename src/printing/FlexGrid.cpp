@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 
 #include <QApplication>
+#include <QHash>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -141,6 +142,15 @@ void FlexGridModel::SetBody(std::vector<GridCell> cells) {
     endResetModel();
 }
 
+std::vector<GridCell> FlexGridModel::TakeBody() {
+    beginResetModel();
+    std::vector<GridCell> cells = std::move(m_cells);
+    m_cells.clear();
+    endResetModel();
+    cells.clear();
+    return cells;
+}
+
 void FlexGridModel::SetColumnKind(int col, GridCell::Kind kind) {
     if (col < 0 || col >= m_cols)
         return;
@@ -226,28 +236,41 @@ void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
 namespace {
 
 // What a cell sorts by: numbers (in ten-thousandths) before text, as the grid compares them.
+// Text sorts by its rank among the column's distinct texts, worked out once, so that the sort
+// itself compares whole numbers only: a column of 32,767 rows holds few distinct categories.
 struct SortKey {
     bool isText;
-    qint64 number;
-    QString text;
+    qint64 value; // the number, or the text's rank
 };
 
-SortKey KeyOf(const GridCell &cell, FlexGrid::SortKind kind) {
+// Only text that starts like a number (or like money) can read as one; anything else need
+// not be parsed, which matters for a column of 32,767 names.
+bool MayBeNumber(const QString &text, const QString &currencySymbol) {
+    for (const QChar c : text) {
+        if (c == u' ')
+            continue;
+        return c.isDigit() || c == u'-' || c == u'+' || c == u'(' || c == u'.' || c == u',' ||
+               c.category() == QChar::Symbol_Currency ||
+               (!currencySymbol.isEmpty() && c == currencySymbol.front());
+    }
+    return false;
+}
+
+// The number a cell reads as, when it reads as one.
+std::optional<qint64> NumberOf(const GridCell &cell, const QString &text,
+                               const QString &currencySymbol) {
     switch (cell.kind()) {
     case GridCell::Integer:
-        return {false, cell.number() * 10000, {}};
+        return cell.number() * 10000;
     case GridCell::Money:
     case GridCell::PlainMoney:
-        return {false, cell.number(), {}};
+        return cell.number();
     case GridCell::Text:
         break;
     }
-    const QString text = cell.text();
-    if (const std::optional<qint64> number = ScaledNumber(text, 4))
-        return {false, *number, {}};
-    if (kind == FlexGrid::NumericAscending)
-        return {false, 0, {}}; // text that is no number counts as nought
-    return {true, 0, text};
+    if (!MayBeNumber(text, currencySymbol))
+        return std::nullopt;
+    return ScaledNumber(text, 4);
 }
 
 } // namespace
@@ -256,10 +279,41 @@ void FlexGrid::Sort(int col, SortKind kind) {
     const int body = Rows() - 1;
     if (body < 2 || col < 0 || col >= Cols())
         return;
-    std::vector<SortKey> keys;
-    keys.reserve(size_t(body));
-    for (int r = 1; r <= body; ++r)
-        keys.push_back(KeyOf(m_model->Cell(r, col), kind));
+    const QString currencySymbol = QLocale().currencySymbol();
+    std::vector<SortKey> keys(static_cast<size_t>(body));
+    QHash<QString, int> textIds;
+    std::vector<QString> folded; // distinct texts, in one letter case
+    for (int r = 1; r <= body; ++r) {
+        const GridCell &cell = m_model->Cell(r, col);
+        const QString text = cell.kind() == GridCell::Text ? cell.text() : QString();
+        SortKey &key = keys[size_t(r - 1)];
+        if (const std::optional<qint64> number = NumberOf(cell, text, currencySymbol)) {
+            key = {false, *number};
+        } else if (kind == NumericAscending) {
+            key = {false, 0}; // text that is no number counts as nought
+        } else {
+            auto known = textIds.constFind(text);
+            if (known == textIds.constEnd()) {
+                known = textIds.insert(text, int(folded.size()));
+                folded.push_back(text.toCaseFolded());
+            }
+            key = {true, *known};
+        }
+    }
+    // Distinct texts in order; each text key becomes its rank.
+    std::vector<int> byText(folded.size());
+    for (size_t i = 0; i < byText.size(); ++i)
+        byText[i] = int(i);
+    std::sort(byText.begin(), byText.end(),
+              [&folded](int a, int b) { return folded[size_t(a)] < folded[size_t(b)]; });
+    std::vector<qint64> rank(folded.size());
+    for (size_t i = 0; i < byText.size(); ++i)
+        rank[size_t(byText[i])] = qint64(i);
+    for (SortKey &key : keys) {
+        if (key.isText)
+            key.value = rank[size_t(key.value)];
+    }
+
     std::vector<int> order(static_cast<size_t>(body));
     for (int i = 0; i < body; ++i)
         order[size_t(i)] = i;
@@ -267,9 +321,7 @@ void FlexGrid::Sort(int col, SortKind kind) {
         const SortKey &x = keys[size_t(a)], &y = keys[size_t(b)];
         if (x.isText != y.isText)
             return !x.isText;
-        if (!x.isText)
-            return x.number < y.number;
-        return x.text.compare(y.text, Qt::CaseInsensitive) < 0;
+        return x.value < y.value;
     });
     m_model->SortRows(order);
 }

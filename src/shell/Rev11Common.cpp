@@ -1,6 +1,7 @@
 #include "shell/Rev11Common.h"
 
 #include "common/Cp1252.h"
+#include "common/Memory.h"
 #include "common/Variables.h"
 #include "contacts/frmContacts.h"
 #include "purchasing/frmPO.h"
@@ -32,6 +33,7 @@ bool DataFolderWritable() {
 } // namespace
 
 void Main() {
+    KeepFreedMemoryForReuse();
     ResetVariables();
     Exiting = false;
     if (!DataFolderWritable()) {
