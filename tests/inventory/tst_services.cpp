@@ -196,6 +196,7 @@ private slots:
         QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
         QVERIFY(screen->txtCharge[2]->hasFocus());
         Type(screen->txtCharge[2], "3");
+        Screenshot(screen, "services-adding");
         Type(screen->txtOnHand, "abc");
         QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
         QCOMPARE(screen->txtOnHand->text(), QString("0"));
