@@ -54,6 +54,11 @@ struct Column {
     int width;
     Qt::Alignment alignment;
 };
+struct Action {
+    int index;
+    const char *caption, *tip;
+};
+
 const Column Columns[] = {
     {"Description", 40, Qt::AlignLeft},    {"Category", 32, Qt::AlignLeft},
     {"Cost (Unit)", 12, Qt::AlignHCenter}, {"Price", 12, Qt::AlignHCenter},
@@ -133,10 +138,6 @@ QWidget *frmServices::EntryFields() {
     ckClearItem->setObjectName(QStringLiteral("ckClearItem"));
     ckClearItem->setToolTip(QStringLiteral("Use to create additional items within a category"));
 
-    struct Action {
-        int index;
-        const char *caption, *tip;
-    };
     const Action actions[] = {{8, "Add New", "Allows addition of an item"},
                               {9, "Modify", "Allows changes to the current selected item"},
                               {13, "Save Item", "Save the currently selected item"},
@@ -188,10 +189,6 @@ QWidget *frmServices::EntryFields() {
 
 QWidget *frmServices::Routines() {
     auto *frame = new QGroupBox(QStringLiteral("Routines"), this);
-    struct Action {
-        int index;
-        const char *caption, *tip;
-    };
     const Action actions[] = {{1, "&Print Inventory Report", "Print the Grid in Report form"},
                               {3, "Print Inventory Tally Sheets", "Sheets used to Count Inventory"},
                               {2, "&Reload or Sort Grid", "Reload the Grid and sort"},
@@ -266,10 +263,6 @@ QWidget *frmServices::TallySheetsFrame() {
                         0);
         grid->addWidget(txtTally[i], i + 1, 1, 1, 3);
     }
-    struct Action {
-        int index;
-        const char *caption, *tip;
-    };
     const Action actions[] = {{4, "Print Tally Sheets", "Prints Sheets used to Count Inventory"},
                               {5, "Cancel / Hide", "Cancels printing tally sheets"},
                               {6, "Clear Locations", "Clears locations 1-5"},
@@ -284,6 +277,14 @@ QWidget *frmServices::TallySheetsFrame() {
     frame->setFixedWidth(640);
     frame->adjustSize();
     return frame;
+}
+
+QPushButton *frmServices::MakeButton(int index, const char *caption, const char *tip,
+                                     QWidget *parent) {
+    cmdServices[size_t(index)] =
+        CommandButton(QStringLiteral("cmdServices_%1").arg(index), QString::fromLatin1(caption),
+                      QString::fromLatin1(tip), parent);
+    return cmdServices[size_t(index)];
 }
 
 void frmServices::Form_Load() {

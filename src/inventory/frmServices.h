@@ -73,4 +73,5 @@ private:
     QWidget *Routines();
     QWidget *TallySheetsFrame();
     QLayout *HowTo();
+    QPushButton *MakeButton(int index, const char *caption, const char *tip, QWidget *parent);
 };

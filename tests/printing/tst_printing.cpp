@@ -61,6 +61,18 @@ QString LineFrom(const QList<PdfWord> &words, const PdfWord &first) {
     return line.join(' ');
 }
 
+// The printed lines, top to bottom.
+QStringList PrintedLines(const QList<PdfWord> &words) {
+    QStringList printed;
+    double lastY = -1;
+    for (const PdfWord &word : words) {
+        if (word.yMin > lastY + 1)
+            printed << LineFrom(words, word);
+        lastY = word.yMin;
+    }
+    return printed;
+}
+
 } // namespace
 
 class TestPrinting : public QObject {
@@ -276,14 +288,7 @@ private slots:
         if (UsaAddressStyle() != usa)
             setup->cmdAddress_Click();
         const QList<PdfWord> words = PrintPdf(data, [] { PrintBusinessHeader(1.0, 0.65, 12); });
-        QStringList printed;
-        double lastY = -1;
-        for (const PdfWord &word : words) {
-            if (word.yMin > lastY + 1)
-                printed << LineFrom(words, word);
-            lastY = word.yMin;
-        }
-        QCOMPARE(printed, lines);
+        QCOMPARE(PrintedLines(words), lines);
         const PdfWord first = words.value(0);
         QVERIFY(qAbs(first.xMin - PointsX(1440)) < 1.5);
         QVERIFY(qAbs(first.yMin - PointsY(0.65 * 1440)) < 4);
@@ -316,14 +321,8 @@ private slots:
             SetPrintFont(10, false, false);
             PrintWrapped(1440, 2880, width, 0, text);
         });
-        QStringList printed;
-        double lastY = -1;
-        for (const PdfWord &word : words) {
-            if (word.yMin > lastY + 1)
-                printed << LineFrom(words, word);
-            lastY = word.yMin;
-            QVERIFY(qAbs(words.first().xMin - PointsX(1440)) < 1);
-        }
+        const QStringList printed = PrintedLines(words);
+        QVERIFY(qAbs(words.first().xMin - PointsX(1440)) < 1);
         QCOMPARE(printed.join(' '), text);
         if (!lines.isEmpty())
             QCOMPARE(printed, lines);
