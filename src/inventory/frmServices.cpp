@@ -611,8 +611,10 @@ void frmServices::SaveItem() {
     fgItems->SetTextMatrix(r, 8, txtReorderAt->text());
     if (!ModifyMode)
         fgItems->SetTextMatrix(r, 9, QString::number(NewRecordNumber));
-    if (!SaveItemRow(fgItems->TextMatrix(r, 9).toInt(), r))
+    if (!SaveItemRow(fgItems->TextMatrix(r, 9).toInt(), r)) {
+        LoadSalesItems(); // the grid shows the file as it is, without a row that was not saved
         return;
+    }
     ClearItemFields();
     DisableItemEdit();
     LoadSalesItems();
