@@ -341,18 +341,19 @@ bool frmServices::eventFilter(QObject *watched, QEvent *event) {
     return Form::eventFilter(watched, event);
 }
 
+void frmServices::SetItemEdit(bool enabled) {
+    const std::array<QWidget *, 4> controls = {cmdServices[13], txtCharge[1], txtCharge[2],
+                                               txtDescription[1]};
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
+
 void frmServices::EnableItemEdit() {
-    for (QWidget *control :
-         {static_cast<QWidget *>(cmdServices[13]), static_cast<QWidget *>(txtCharge[1]),
-          static_cast<QWidget *>(txtCharge[2]), static_cast<QWidget *>(txtDescription[1])})
-        control->setEnabled(true);
+    SetItemEdit(true);
 }
 
 void frmServices::DisableItemEdit() {
-    for (QWidget *control :
-         {static_cast<QWidget *>(cmdServices[13]), static_cast<QWidget *>(txtCharge[1]),
-          static_cast<QWidget *>(txtCharge[2]), static_cast<QWidget *>(txtDescription[1])})
-        control->setEnabled(false);
+    SetItemEdit(false);
 }
 
 void frmServices::ClearItemFields() {

@@ -68,6 +68,8 @@ private:
     void ReloadOrSort();
     void SaveLocations();
     void AddCategoryName(const QString &name);
+    // Save Item and the three boxes that only an add or a change may fill.
+    void SetItemEdit(bool enabled);
     bool WholeNumberIn(QLineEdit *box, qint64 min, qint64 max);
     QWidget *EntryFields();
     QWidget *Routines();
