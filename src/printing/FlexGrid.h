@@ -46,7 +46,7 @@ public:
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Spec-style rows: row 0 is the heading, rows 1 and on are the body.
+    // Grid rows: row 0 is the heading, rows 1 and on are the body.
     int Rows() const { return int(m_cells.size() / size_t(std::max(1, m_cols))) + 1; }
     void SetRows(int rows);
     int Cols() const { return m_cols; }
