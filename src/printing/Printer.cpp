@@ -14,8 +14,10 @@ constexpr double DrawWidthDotsPerInch = 600.0;
 } // namespace
 
 Printer &Printer::Current() {
-    static Printer printer;
-    return printer;
+    // Never destroyed: a printer torn down after the application object is gone may still
+    // reach for its fonts and print engine.
+    static Printer *printer = new Printer();
+    return *printer;
 }
 
 Printer::Printer() : m_device(QPrinter::HighResolution) {
