@@ -30,7 +30,3 @@ inline std::optional<qint64> TextToInt16(const QString &text, IntegerError *erro
                                          const QLocale &locale = QLocale()) {
     return TextToInteger(text, -32768, 32767, error, locale);
 }
-inline std::optional<qint64> TextToInt32(const QString &text, IntegerError *error = nullptr,
-                                         const QLocale &locale = QLocale()) {
-    return TextToInteger(text, -2147483647LL - 1, 2147483647LL, error, locale);
-}

@@ -23,10 +23,6 @@ QString VendorFileName() {
     return QStringLiteral("/VendorData.txt");
 }
 
-int VendorFieldWidth(VendorField field) {
-    return Widths[field];
-}
-
 QStringList VendorCategoryNames() {
     return {QStringLiteral("Vendor"), QStringLiteral("Supplier"),
             QStringLiteral("Credit Card Company"), QStringLiteral("Retail Credit Card")};

@@ -27,7 +27,6 @@ using VendorRecord = std::array<QString, VendorFieldCount>;
 
 constexpr int VendorRecordLength = 235;
 QString VendorFileName(); // "/VendorData.txt"
-int VendorFieldWidth(VendorField field);
 // The categories the contact book offers, in list order.
 QStringList VendorCategoryNames();
 

@@ -160,19 +160,6 @@ bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error) {
     return false;
 }
 
-QStringList ItemCells(const ItemRecord &item, int recordNumber) {
-    return {item.Description,
-            item.Category,
-            item.Cost.toString(),
-            item.Price.toString(),
-            QString::number(item.OnHand),
-            item.DiscountPrice.toString(),
-            QString::number(item.DiscountQty),
-            QString::number(item.ReorderAmount),
-            QString::number(item.ReorderAt),
-            QString::number(recordNumber)};
-}
-
 std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error) {
     auto cell = [&](int column) { return column < cells.size() ? cells.at(column) : QString(); };
     QString problem;

@@ -51,10 +51,8 @@ struct NumberedItem {
 // The Backup copy is deleted. No items, or a first item without description, leave no file.
 bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error = nullptr);
 
-// The grid's cells of an item: Description, Category, Cost (Unit), Price, On-Hand, Disc Price,
-// Disc Qty, Reorder, When At, and the record number.
-QStringList ItemCells(const ItemRecord &item, int recordNumber);
-// Cells 0 to 8 of a grid row as the screens show them, back to a record. A cell that cannot
+// Cells 0 to 8 of a grid row (Description, Category, Cost (Unit), Price, On-Hand, Disc Price,
+// Disc Qty, Reorder, When At) as the screens show them, back to a record. A cell that cannot
 // be converted, or is out of its field's range, refuses the whole row with a message for the
 // user in *error.
 std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error = nullptr);

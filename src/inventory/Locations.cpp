@@ -12,8 +12,6 @@ bool NeedsQuotes(const QString &name) {
            name.endsWith(u' ') || name.startsWith(u'\t');
 }
 
-} // namespace
-
 QByteArray LocationsText(const QStringList &names) {
     QByteArray bytes;
     for (int i = 0; i < LocationCount; ++i) {
@@ -25,6 +23,8 @@ QByteArray LocationsText(const QStringList &names) {
     }
     return bytes;
 }
+
+} // namespace
 
 QStringList ParseLocations(const QByteArray &bytes) {
     const QString text = FromCp1252(bytes);

@@ -15,5 +15,5 @@ constexpr int LocationCount = 5;
 std::optional<QStringList> LoadLocationsFile();
 bool SaveLocationsFile(const QStringList &names, QString *error = nullptr);
 
-QByteArray LocationsText(const QStringList &names);
+// The five names of a locations file's text.
 QStringList ParseLocations(const QByteArray &bytes);

@@ -46,7 +46,3 @@ template <class T> T *LoadForm() {
     form->Form_Load();
     return form;
 }
-
-template <class T> T *IfLoaded() {
-    return static_cast<T *>(LoadedForm(QString::fromLatin1(T::staticMetaObject.className())));
-}

@@ -111,9 +111,10 @@ private slots:
     }
 
     void int32Range() {
-        QCOMPARE(TextToInt32(QStringLiteral("2147483647")).value_or(0), 2147483647LL);
-        QVERIFY(!TextToInt32(QStringLiteral("2147483648")));
-        QVERIFY(!TextToInt32(QStringLiteral("-2147483649")));
+        const qint64 min = -2147483647LL - 1, max = 2147483647LL;
+        QCOMPARE(TextToInteger(QStringLiteral("2147483647"), min, max).value_or(0), max);
+        QVERIFY(!TextToInteger(QStringLiteral("2147483648"), min, max));
+        QVERIFY(!TextToInteger(QStringLiteral("-2147483649"), min, max));
     }
 };
 

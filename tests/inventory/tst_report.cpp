@@ -58,21 +58,23 @@ class TestReport : public QObject {
         return screen;
     }
 
+    // Prints the inventory report from the screen's button into a PDF and reads it back.
+    QList<PdfWord> PrintReport(const TestDataFolder &data, const QString &name) {
+        const QString path = data.path("/" + name);
+        PrintToPdf(path);
+        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
+        return ReadPdfWords(path);
+    }
+
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() {
-        EndRun();
-        ResetVariables();
-        QVERIFY(AllModalsHandled());
-    }
+    void cleanup() { QVERIFY(EndScreenTest()); }
 
     void reportLayout() {
         TestDataFolder data;
         Open(data, 6);
         const QString path = data.path("/report.pdf");
-        PrintToPdf(path);
-        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
-        const QList<PdfWord> words = ReadPdfWords(path);
+        const QList<PdfWord> words = PrintReport(data, "report.pdf");
         KeepForReview(path, "inventory-report.pdf");
         QCOMPARE(PdfPageCount(path), 1);
 
@@ -118,11 +120,8 @@ private slots:
         screen->cboCategory->setEditText("Even");
         screen->ckCategory->setChecked(true);
         QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
-        const QString path = data.path("/even.pdf");
-        PrintToPdf(path);
-        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
         QStringList printed;
-        for (const PdfWord &word : ReadPdfWords(path)) {
+        for (const PdfWord &word : PrintReport(data, "even.pdf")) {
             if (word.text.startsWith("00"))
                 printed << word.text;
         }
@@ -133,9 +132,7 @@ private slots:
         TestDataFolder data;
         Open(data, 60);
         const QString path = data.path("/long.pdf");
-        PrintToPdf(path);
-        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
-        const QList<PdfWord> words = ReadPdfWords(path);
+        const QList<PdfWord> words = PrintReport(data, "long.pdf");
         const int pages = PdfPageCount(path);
         QVERIFY(pages >= 2);
         QStringList printed;
@@ -165,10 +162,7 @@ private slots:
         Open(data, 0);
         data.write("/VIInventoriedItems.txt", "");
         screen->cmdServices[1]->setEnabled(true);
-        const QString path = data.path("/empty.pdf");
-        PrintToPdf(path);
-        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
-        const QList<PdfWord> words = ReadPdfWords(path);
+        const QList<PdfWord> words = PrintReport(data, "empty.pdf");
         QVERIFY(!FindWord(words, "Description").text.isEmpty());
         QVERIFY(FindWord(words, "Item").text.isEmpty());
     }

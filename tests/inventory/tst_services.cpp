@@ -90,11 +90,7 @@ class TestServices : public QObject {
 
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() {
-        EndRun();
-        ResetVariables();
-        QVERIFY(AllModalsHandled());
-    }
+    void cleanup() { QVERIFY(EndScreenTest()); }
 
     void gridLoadsSortedByCategory() {
         TestDataFolder data;
@@ -376,6 +372,14 @@ private slots:
         ClickRow(screen->fgItems, 2);
         QTest::mouseClick(screen->cmdServices[9], Qt::LeftButton);
         Type(screen->txtDescription[1], "changed");
+        // Clear Item empties the fields but keeps a retained category and the edit state.
+        screen->ckClearItem->setChecked(true);
+        screen->cboCategory->setEditText("Electrical");
+        QTest::mouseClick(screen->cmdServices[11], Qt::LeftButton);
+        QVERIFY(screen->txtDescription[1]->text().isEmpty());
+        QVERIFY(screen->txtCharge[1]->text().isEmpty());
+        QCOMPARE(screen->cboCategory->currentText(), QString("Electrical"));
+        QVERIFY(screen->txtDescription[1]->isEnabled());
         QTest::mouseClick(screen->cmdServices[14], Qt::LeftButton);
         QVERIFY(screen->fgItems->isEnabled());
         QVERIFY(!screen->txtDescription[1]->isEnabled());

@@ -81,9 +81,7 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() {
         Printer::Current().SetRecorder(nullptr);
-        EndRun();
-        ResetVariables();
-        QVERIFY(AllModalsHandled());
+        QVERIFY(EndScreenTest());
     }
 
     void sampleDocument() {

@@ -61,11 +61,7 @@ void CancelDialog() {
 class TestSetup : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() {
-        EndRun();
-        ResetVariables();
-        QVERIFY(AllModalsHandled());
-    }
+    void cleanup() { QVERIFY(EndScreenTest()); }
 
     void addressStyle_data() {
         QTest::addColumn<QString>("name");

@@ -71,10 +71,7 @@ void StartAtMenu(const TestDataFolder &data) {
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() {
-        EndRun();
-        QVERIFY(AllModalsHandled());
-    }
+    void cleanup() { QVERIFY(EndScreenTest()); }
 
     void firstRunGoesThroughSetUp() {
         TestDataFolder data;
@@ -117,6 +114,15 @@ private slots:
         QCOMPARE(EnabledOptions(), QList<int>({0, 1, 2, 3, 4, 5}));
         QCOMPARE(SelectedOption(), 4);
         Screenshot(Screen("frmStartup"), "main-menu");
+    }
+
+    void theLogoOnTheFirstScreenOpensSetUp() {
+        TestDataFolder data;
+        Main();
+        ClickImage("frmSplash", "Image1_0");
+        Settle();
+        QVERIFY(!Screen("frmSplash"));
+        QVERIFY(ScreenVisible("frmSetup"));
     }
 
     void lostBusinessFileComesBackFromBackup() {
@@ -267,6 +273,9 @@ private slots:
         Screen("frmStartup")->findChild<QAction *>("mnuDepositSlips")->trigger();
         QCOMPARE(browser.opened.size(), 2);
         QVERIFY(data.read("/Temp.url").contains("deposit"));
+        // Help opens the manual, without a question.
+        Screen("frmStartup")->findChild<QAction *>("mnuHelp")->trigger();
+        QCOMPARE(browser.opened.last(), QUrl("https://www.velbor.com/inventory/manual"));
         QDesktopServices::unsetUrlHandler("https");
     }
 

@@ -1,5 +1,6 @@
 #include "support/Gui.h"
 
+#include "common/Variables.h"
 #include "shell/Rev11Common.h"
 
 #include <QAbstractButton>
@@ -101,6 +102,12 @@ void EndRun() {
     for (Form *form : LoadedForms())
         UnloadForm(form);
     Settle();
+}
+
+bool EndScreenTest() {
+    EndRun();
+    ResetVariables();
+    return AllModalsHandled();
 }
 
 void Screenshot(QWidget *widget, const QString &name) {

@@ -34,6 +34,9 @@ bool ScreenVisible(const QString &formName);
 
 // Ends whatever run is going and lets the unloaded screens go away.
 void EndRun();
+// The end of every screen test: the run ended, the program-wide state fresh again; false when
+// a dialog the test waited for never came.
+bool EndScreenTest();
 // Lets deferred deletions and queued events happen.
 void Settle();
 
