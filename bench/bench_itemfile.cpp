@@ -2,6 +2,8 @@
 #include "inventory/ItemFile.h"
 #include "shell/BasicDiskRoutines.h"
 
+#include "BenchTimer.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -9,22 +11,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-
-namespace {
-
-double MedianMs(const std::function<void()> &work, int runs = 7) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer t;
-        t.start();
-        work();
-        times.push_back(t.nsecsElapsed() / 1e6);
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);

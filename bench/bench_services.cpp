@@ -8,6 +8,8 @@
 #include "printing/Printer.h"
 #include "shell/BasicDiskRoutines.h"
 
+#include "BenchTimer.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -21,22 +23,6 @@
 #include <functional>
 
 namespace {
-
-// The median time of work over several runs; after() runs between them, untimed.
-double MedianMs(const std::function<void()> &work, int runs,
-                const std::function<void()> &after = {}) {
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        times.push_back(timer.nsecsElapsed() / 1e6);
-        if (after)
-            after();
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 void Settle() {
     QCoreApplication::processEvents();

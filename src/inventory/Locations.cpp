@@ -74,12 +74,10 @@ QStringList ParseLocations(const QByteArray &bytes) {
 }
 
 std::optional<QStringList> LoadLocationsFile() {
-    if (!FileExistsOrRestore(FileName))
+    const std::optional<QByteArray> bytes = ReadDataFile(FileName);
+    if (!bytes)
         return std::nullopt;
-    const std::unique_ptr<QFile> file = OpenForInput(FileName);
-    if (!file)
-        return std::nullopt;
-    return ParseLocations(file->readAll());
+    return ParseLocations(*bytes);
 }
 
 bool SaveLocationsFile(const QStringList &names, QString *error) {

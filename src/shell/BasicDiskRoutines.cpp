@@ -95,6 +95,15 @@ std::unique_ptr<QFile> OpenForInput(const QString &name) {
     return file;
 }
 
+std::optional<QByteArray> ReadDataFile(const QString &name) {
+    if (!FileExistsOrRestore(name))
+        return std::nullopt;
+    const std::unique_ptr<QFile> file = OpenForInput(name);
+    if (!file)
+        return std::nullopt;
+    return file->readAll();
+}
+
 std::unique_ptr<QSaveFile> OpenForOutput(const QString &name) {
     auto file = std::make_unique<QSaveFile>(DataFilePath(name));
     if (!file->open(QIODevice::WriteOnly))

@@ -27,6 +27,10 @@ bool FileExistsOrRestore(const QString &name);
 // 32,767, the most a record number can address.
 qint16 RecordCount(const QString &name, int recordLength);
 
+// The whole content of a data file (restored from Backup when lost), or nothing when it is
+// missing or cannot be read.
+std::optional<QByteArray> ReadDataFile(const QString &name);
+
 // Sequential reading; null when the file cannot be opened.
 std::unique_ptr<QFile> OpenForInput(const QString &name);
 

@@ -148,10 +148,8 @@ bool FieldLineReader::Boolean() {
 }
 
 std::optional<FieldLineReader> ReadFieldLineFile(const QString &name) {
-    if (!FileExistsOrRestore(name))
+    std::optional<QByteArray> bytes = ReadDataFile(name);
+    if (!bytes)
         return std::nullopt;
-    const std::unique_ptr<QFile> file = OpenForInput(name);
-    if (!file)
-        return std::nullopt;
-    return FieldLineReader(file->readAll());
+    return FieldLineReader(std::move(*bytes));
 }

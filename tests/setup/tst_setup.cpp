@@ -52,6 +52,15 @@ void PickFile(const QString &path) {
     });
 }
 
+void PickColor(const QColor &color) {
+    OnNextModal([color](QWidget *modal) {
+        auto *dialog = qobject_cast<QColorDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->setCurrentColor(color);
+        dialog->accept();
+    });
+}
+
 void CancelDialog() {
     OnNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
 }
@@ -172,19 +181,9 @@ private slots:
         frmSetup *setup = LoadForm<frmSetup>();
         setup->show();
 
-        OnNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QColorDialog *>(modal);
-            QVERIFY(dialog);
-            dialog->setCurrentColor(QColor(255, 0, 0));
-            dialog->accept();
-        });
+        PickColor(QColor(255, 0, 0));
         QTest::mouseClick(setup->cmdChange[0], Qt::LeftButton);
-        OnNextModal([](QWidget *modal) {
-            auto *dialog = qobject_cast<QColorDialog *>(modal);
-            QVERIFY(dialog);
-            dialog->setCurrentColor(QColor(0, 0, 255));
-            dialog->accept();
-        });
+        PickColor(QColor(0, 0, 255));
         QTest::mouseClick(setup->cmdChange[1], Qt::LeftButton);
         const QString family = QFontDatabase::families().value(0);
         OnNextModal([family](QWidget *modal) {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+// The median time of work over several runs, in milliseconds; after() runs between the runs
+// and is not timed.
+inline double MedianMs(const std::function<void()> &work, int runs = 7,
+                       const std::function<void()> &after = {}) {
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+        if (after)
+            after();
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
