@@ -125,6 +125,7 @@ const QFont &Printer::DeviceFont() const {
     font.setUnderline(m_underline);
     m_deviceFont.emplace(font, &m_device);
     m_metrics.emplace(*m_deviceFont, &m_device);
+    m_advances.clear();
     return *m_deviceFont;
 }
 
@@ -134,7 +135,17 @@ const QFontMetricsF &Printer::Metrics() const {
 }
 
 double Printer::TextWidth(const QString &text) const {
-    return Metrics().horizontalAdvance(text) / XFactor();
+    const QFontMetricsF &metrics = Metrics();
+    // Short texts (counts, amounts) come back again and again down a report's columns.
+    if (text.size() > 12)
+        return metrics.horizontalAdvance(text) / XFactor();
+    auto known = m_advances.constFind(text);
+    if (known == m_advances.constEnd()) {
+        if (m_advances.size() >= 4096)
+            m_advances.clear();
+        known = m_advances.insert(text, metrics.horizontalAdvance(text));
+    }
+    return *known / XFactor();
 }
 
 double Printer::TextHeight(const QString &text) const {
@@ -143,6 +154,8 @@ double Printer::TextHeight(const QString &text) const {
 }
 
 QString Printer::ElidedText(const QString &text, double width) const {
+    if (TextWidth(text) <= width)
+        return text; // the usual case, and far cheaper to find out than to elide
     return Metrics().elidedText(text, Qt::ElideRight, std::max(0.0, width * XFactor()));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
@@ -100,6 +101,7 @@ private:
     bool m_underline = false;
     mutable std::optional<QFont> m_deviceFont;
     mutable std::optional<QFontMetricsF> m_metrics;
+    mutable QHash<QString, double> m_advances; // device pixels, for the current font
     mutable bool m_layoutKnown = false;
     mutable double m_xFactor = 1;
     mutable double m_yFactor = 1;
