@@ -1,8 +1,41 @@
 #include "common/NumberText.h"
 
 #include <limits>
+#include <vector>
 
 namespace {
+
+// The locale's digit grouping read off a formatted number: "1,234,567,890" gives 3 for the
+// group before the decimal point and 3 for the others; India's "1,23,45,67,890" gives 3 and 2.
+struct Grouping {
+    int last = 3, others = 3;
+};
+
+Grouping GroupingOf(const QLocale &locale) {
+    const QStringList parts = locale.toString(qlonglong(1234567890)).split(locale.groupSeparator());
+    Grouping grouping;
+    if (parts.size() >= 3) {
+        grouping.last = int(parts.at(parts.size() - 1).size());
+        grouping.others = int(parts.at(parts.size() - 2).size());
+    }
+    return grouping;
+}
+
+// Group separators count only where they stand between whole groups: "1,500" is 1500, but
+// "1,50" is no amount at all rather than a mistyped 1.50 read as 150.
+bool WholeGroups(const std::vector<int> &digitsBetween, const QLocale &locale) {
+    if (digitsBetween.size() < 2)
+        return true;
+    const Grouping grouping = GroupingOf(locale);
+    const int first = digitsBetween.front();
+    if (first < 1 || first > grouping.others)
+        return false;
+    for (size_t i = 1; i + 1 < digitsBetween.size(); ++i) {
+        if (digitsBetween[i] != grouping.others)
+            return false;
+    }
+    return digitsBetween.back() == grouping.last;
+}
 
 // Strips the decorations a money amount may carry and reports the sign. What is left is
 // digits, group separators and at most one decimal point.
@@ -58,8 +91,9 @@ std::optional<qint64> ParseScaled(const QString &text, int scale, const QLocale 
     quint64 magnitude = 0;
     int fractionDigits = 0;
     bool inFraction = false, anyDigit = false;
-    int roundDigit = -1;        // first digit past the scale
-    bool stickyNonZero = false; // any non-zero digit after that one
+    int roundDigit = -1;               // first digit past the scale
+    bool stickyNonZero = false;        // any non-zero digit after that one
+    std::vector<int> digitsBetween{0}; // whole-number digits between group separators
     for (int i = 0; i < t.size(); ++i) {
         const QChar c = t.at(i);
         if (c.isDigit() && c.unicode() < 128) {
@@ -77,16 +111,19 @@ std::optional<qint64> ParseScaled(const QString &text, int scale, const QLocale 
             magnitude = magnitude * 10 + d;
             if (inFraction)
                 ++fractionDigits;
+            else
+                ++digitsBetween.back();
         } else if (!inFraction && t.mid(i, point.size()) == point) {
             inFraction = true;
             i += point.size() - 1;
         } else if (!inFraction && !group.isEmpty() && t.mid(i, group.size()) == group) {
+            digitsBetween.push_back(0);
             i += group.size() - 1;
         } else {
             return std::nullopt;
         }
     }
-    if (!anyDigit || overflow)
+    if (!anyDigit || overflow || !WholeGroups(digitsBetween, locale))
         return std::nullopt;
     for (; fractionDigits < scale; ++fractionDigits) {
         if (magnitude > std::numeric_limits<quint64>::max() / 10) {

@@ -135,12 +135,15 @@ bool PrintInventoryPages(const QString &title, const FlexGrid &grid, const QStri
     return !oneFile || printer.EndDoc();
 }
 
-void PrintInventoryDocument(const QString &title, const FlexGrid &grid,
+bool PrintInventoryDocument(const QString &title, const FlexGrid &grid,
                             const QStringList &locations) {
     if (!ShowPrintDialog()) {
         MsgBox(QStringLiteral("The Inventory will not be Printed"));
-        return;
+        return false;
     }
-    if (!PrintInventoryPages(title, grid, locations))
+    if (!PrintInventoryPages(title, grid, locations)) {
         ReportPrintError();
+        return false;
+    }
+    return true;
 }

@@ -11,8 +11,9 @@ class FlexGrid;
 inline const QString InventoryReportTitle = QStringLiteral("Inventory Report");
 inline const QString TallySheetTitle = QStringLiteral("Inventory Tally Sheet");
 
-// Asks for the printer, prints, and tells the user when the printing was cancelled or failed.
-void PrintInventoryDocument(const QString &title, const FlexGrid &grid,
+// Asks for the printer, prints, and tells the user when the printing was cancelled or failed;
+// true when it printed.
+bool PrintInventoryDocument(const QString &title, const FlexGrid &grid,
                             const QStringList &locations);
 // The pages alone, on the printer already chosen; false when the printing failed.
 bool PrintInventoryPages(const QString &title, const FlexGrid &grid, const QStringList &locations);

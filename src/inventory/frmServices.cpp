@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QSet>
 
+#include <utility>
+
 namespace {
 
 const QString Items = QStringLiteral("/VIInventoriedItems.txt");
@@ -105,6 +107,13 @@ frmServices::frmServices() : Form(QStringLiteral("frmServices")) {
     for (QLineEdit *box : {txtCharge[1], txtCharge[2], txtCost, txtOnHand, txtDiscountQty,
                            txtReorderAmount, txtReorderAt})
         box->installEventFilter(this);
+    for (QLineEdit *box : {txtDescription[1], cboCategory->lineEdit(), txtCost, txtCharge[1],
+                           txtCharge[2], txtOnHand, txtDiscountQty, txtReorderAmount, txtReorderAt})
+        connect(box, &QLineEdit::textEdited, this, [this] {
+            ItemChanged = true;
+            RefusedAmount = false;
+        });
+    connect(cboCategory, &QComboBox::activated, this, [this] { ItemChanged = true; });
 }
 
 QWidget *frmServices::EntryFields() {
@@ -148,10 +157,7 @@ QWidget *frmServices::EntryFields() {
     auto *buttons = new QGridLayout;
     int slot = 0;
     for (const Action &a : actions) {
-        cmdServices[a.index] =
-            CommandButton(QStringLiteral("cmdServices_%1").arg(a.index),
-                          QString::fromLatin1(a.caption), QString::fromLatin1(a.tip), frame);
-        buttons->addWidget(cmdServices[a.index], slot / 4, slot % 4);
+        buttons->addWidget(MakeButton(a.index, a.caption, a.tip, frame), slot / 4, slot % 4);
         ++slot;
     }
 
@@ -195,12 +201,8 @@ QWidget *frmServices::Routines() {
                               {0, "Menu", "Returns to the main menu"}};
     auto *grid = new QGridLayout(frame);
     int at = 0;
-    for (const Action &a : actions) {
-        cmdServices[a.index] =
-            CommandButton(QStringLiteral("cmdServices_%1").arg(a.index),
-                          QString::fromLatin1(a.caption), QString::fromLatin1(a.tip), frame);
-        grid->addWidget(cmdServices[a.index], at++, 0);
-    }
+    for (const Action &a : actions)
+        grid->addWidget(MakeButton(a.index, a.caption, a.tip, frame), at++, 0);
     ckByCategory = new QCheckBox(QStringLiteral("Sort Items in grid by"), frame);
     ckByCategory->setObjectName(QStringLiteral("ckByCategory"));
     ckByCategory->setToolTip(QStringLiteral("reload and sort based on selection below"));
@@ -268,12 +270,8 @@ QWidget *frmServices::TallySheetsFrame() {
                               {6, "Clear Locations", "Clears locations 1-5"},
                               {7, "Save Locations to File", "Save locations 1-5 to disc file"}};
     int at = 0;
-    for (const Action &a : actions) {
-        cmdServices[a.index] =
-            CommandButton(QStringLiteral("cmdServices_%1").arg(a.index),
-                          QString::fromLatin1(a.caption), QString::fromLatin1(a.tip), frame);
-        grid->addWidget(cmdServices[a.index], 6, at++);
-    }
+    for (const Action &a : actions)
+        grid->addWidget(MakeButton(a.index, a.caption, a.tip, frame), 6, at++);
     frame->setFixedWidth(640);
     frame->adjustSize();
     return frame;
@@ -309,6 +307,12 @@ void frmServices::Form_Activate() {
 }
 
 void frmServices::Form_QueryUnload(int unloadMode) {
+    // The close box would end the program with the item being typed in lost.
+    if (unloadMode == 0 && cmdServices[13]->isEnabled() && ItemChanged &&
+        MsgBox(QStringLiteral("The item you are editing has not been saved. Close the program "
+                              "anyway?"),
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::No)
+        return;
     UnhookGridWheel();
     Form::Form_QueryUnload(unloadMode);
 }
@@ -332,8 +336,8 @@ bool frmServices::eventFilter(QObject *watched, QEvent *event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // Switching to another window or opening a menu is not leaving the box.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (money && !box->text().isEmpty())
-                FormatCurrencyField(box);
+            if (money && !box->text().isEmpty() && !FormatCurrencyField(box))
+                RefusedAmount = true;
             else if (box == txtDiscountQty && box->text().isEmpty())
                 box->setText(QStringLiteral("0"));
         }
@@ -342,6 +346,8 @@ bool frmServices::eventFilter(QObject *watched, QEvent *event) {
 }
 
 void frmServices::SetItemEdit(bool enabled) {
+    ItemChanged = false;
+    RefusedAmount = false;
     const std::array<QWidget *, 4> controls = {cmdServices[13], txtCharge[1], txtCharge[2],
                                                txtDescription[1]};
     for (QWidget *control : controls)
@@ -455,13 +461,9 @@ void frmServices::cmdServices_Click(int Index) {
         fraTallySheets->raise();
         txtTally[0]->setFocus();
         break;
-    case 4: {
-        QStringList locations;
-        for (QLineEdit *box : txtTally)
-            locations << box->text();
-        PrintInventoryDocument(TallySheetTitle, *fgItems, locations);
+    case 4:
+        PrintTallySheets();
         break;
-    }
     case 5:
         fraTallySheets->hide();
         break;
@@ -494,10 +496,27 @@ void frmServices::cmdServices_Click(int Index) {
     case 24:
         txtCharge[1]->setText(ZeroMoney());
         txtCharge[2]->setText(ZeroMoney());
+        ItemChanged = true;
         break;
     default:
         break;
     }
+}
+
+void frmServices::PrintTallySheets() {
+    QStringList locations;
+    for (QLineEdit *box : txtTally)
+        locations << box->text();
+    // Without a location there would be no sheet to print, after the printer had been chosen.
+    if (locations.join(QString()).isEmpty()) {
+        MsgBox(QStringLiteral("Enter at least one location: a tally sheet is printed for each "
+                              "location filled in."),
+               QMessageBox::Ok, QStringLiteral("Print Inventory Tally Sheets"));
+        txtTally[0]->setFocus();
+        return;
+    }
+    if (PrintInventoryDocument(TallySheetTitle, *fgItems, locations))
+        fraTallySheets->hide();
 }
 
 void frmServices::fgItems_Click() {
@@ -518,7 +537,7 @@ void frmServices::Modify() {
     const int r = fgItems->Row();
     // With no item chosen there is nothing to change (the heading row is no item).
     if (r < 1) {
-        QApplication::beep();
+        RefuseEntry(cmdServices[9], QStringLiteral("Click an item in the grid first"));
         return;
     }
     EnableItemEdit();
@@ -537,33 +556,36 @@ void frmServices::Modify() {
     txtDescription[1]->setFocus();
 }
 
-bool frmServices::WholeNumberIn(QLineEdit *box, qint64 min, qint64 max) {
-    // Whole numbers only: a fraction would be rounded away without the user knowing.
+bool frmServices::WholeNumberIn(QLineEdit *box, qint64 max) {
+    // Whole numbers only: a fraction would be rounded away without the user knowing. No count
+    // here is meaningful below zero (the picklist refuses stock at or below zero).
     const std::optional<qint64> scaled = ScaledNumber(box->text(), 4);
-    if (scaled && *scaled % 10000 == 0 && *scaled / 10000 >= min && *scaled / 10000 <= max)
+    if (scaled && *scaled % 10000 == 0 && *scaled >= 0 && *scaled / 10000 <= max)
         return true;
-    QApplication::beep();
-    box->setFocus();
-    box->selectAll();
+    RefuseEntry(box, WantedWholeNumber(0, max));
     return false;
 }
 
 void frmServices::SaveItem() {
+    // An amount refused on the way to this button has been emptied: saving now would store
+    // 0 where the user typed a figure.
+    if (std::exchange(RefusedAmount, false))
+        return;
     AddCategoryName(cboCategory->currentText());
     if (txtDescription[1]->text().isEmpty()) {
-        txtDescription[1]->setFocus();
+        RefuseEntry(txtDescription[1], QStringLiteral("Enter a description of the item"), Beep::No);
         return;
     }
     for (int i : {1, 2}) {
         if (txtCharge[i]->text().isEmpty()) {
-            txtCharge[i]->setFocus();
+            RefuseEntry(txtCharge[i], WantedAmount() + QStringLiteral(" (Clear Prices sets 0)"),
+                        Beep::No);
             return;
         }
     }
     if (!IsNumeric(txtOnHand->text())) {
         txtOnHand->setText(QStringLiteral("0"));
-        QApplication::beep();
-        txtOnHand->setFocus();
+        RefuseEntry(txtOnHand, WantedWholeNumber(0, 32767));
         return;
     }
     if (txtCost->text().isEmpty())
@@ -574,17 +596,15 @@ void frmServices::SaveItem() {
         txtReorderAt->setText(QStringLiteral("0"));
     // Nothing that would not fit its field reaches the file.
     for (QLineEdit *box : {txtCost, txtCharge[1], txtCharge[2]}) {
-        if (!Currency::parse(box->text())) {
-            QApplication::beep();
-            box->setFocus();
-            box->selectAll();
+        const std::optional<Currency> amount = Currency::parse(box->text());
+        if (!amount || *amount < Currency()) {
+            RefuseEntry(box, WantedAmount());
             return;
         }
     }
-    if (!WholeNumberIn(txtOnHand, -32768, 32767) ||
-        (!txtDiscountQty->text().isEmpty() && !WholeNumberIn(txtDiscountQty, 0, 2147483647LL)) ||
-        !WholeNumberIn(txtReorderAmount, -32768, 32767) ||
-        !WholeNumberIn(txtReorderAt, -32768, 32767))
+    if (!WholeNumberIn(txtOnHand, 32767) ||
+        (!txtDiscountQty->text().isEmpty() && !WholeNumberIn(txtDiscountQty, 2147483647LL)) ||
+        !WholeNumberIn(txtReorderAmount, 32767) || !WholeNumberIn(txtReorderAt, 32767))
         return;
     if (!ModifyMode && ItemCount() >= MaxItemRecords) {
         MsgBox(QStringLiteral("The items file is full: it holds %1 items, the most it can hold.")

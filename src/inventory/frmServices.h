@@ -44,6 +44,11 @@ public:
     bool ModifyMode = false;
     qint32 NewRecordNumber = 0;
     bool SortBySelection = false;
+    // Something was typed into the item being added or changed since it was loaded.
+    bool ItemChanged = false;
+    // A money box was emptied for holding something that is not an amount, and nothing has
+    // been typed since.
+    bool RefusedAmount = false;
 
     void cmdServices_Click(int Index);
     void fgItems_Click();
@@ -70,7 +75,8 @@ private:
     void AddCategoryName(const QString &name);
     // Save Item and the three boxes that only an add or a change may fill.
     void SetItemEdit(bool enabled);
-    bool WholeNumberIn(QLineEdit *box, qint64 min, qint64 max);
+    void PrintTallySheets();
+    bool WholeNumberIn(QLineEdit *box, qint64 max);
     QWidget *EntryFields();
     QWidget *Routines();
     QWidget *TallySheetsFrame();

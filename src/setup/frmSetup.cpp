@@ -363,6 +363,8 @@ void frmSetup::Form_Load() {
 
 void frmSetup::Form_Activate() {
     SetAddressStyle();
+    // The address-style switch focuses the postal code; the screen opens at its first box.
+    txtName->setFocus();
 }
 
 // ---- Business data ----

@@ -19,7 +19,9 @@ Form::Form(const QString &formName) {
 
 void Form::Form_Load() {
     if (RestoresLayout())
-        RestoreLayout(LayoutKey(), this);
+        m_placement = SavedLayout(LayoutKey(), objectName());
+    if (!m_placement.isEmpty())
+        restoreGeometry(m_placement);
 }
 
 void Form::Form_QueryUnload(int unloadMode) {
@@ -28,7 +30,24 @@ void Form::Form_QueryUnload(int unloadMode) {
 }
 
 void Form::Form_Unload() {
-    SaveLayout(LayoutKey(), this);
+    if (isVisible()) {
+        SaveLayout(LayoutKey(), objectName(), saveGeometry());
+        return;
+    }
+    // A screen not shown this run keeps the place it had, or is given its first-open place.
+    if (m_placement.isEmpty()) {
+        PlaceOnScreen(this, {});
+        m_placement = saveGeometry();
+    }
+    SaveLayout(LayoutKey(), objectName(), m_placement);
+}
+
+void Form::setVisible(bool visible) {
+    if (visible && !isVisible())
+        PlaceOnScreen(this, m_placement);
+    else if (!visible && isVisible())
+        m_placement = saveGeometry();
+    QWidget::setVisible(visible);
 }
 
 void Form::showEvent(QShowEvent *event) {

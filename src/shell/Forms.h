@@ -18,6 +18,8 @@ public:
     // The last steps of an unload: the base saves the screen's size and place.
     virtual void Form_Unload();
 
+    void setVisible(bool visible) override;
+
 protected:
     explicit Form(const QString &formName);
     // The screen-layout key under which the size and place are kept.
@@ -26,6 +28,11 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+
+private:
+    // Where the screen was when last hidden (or as the last run left it), so that showing it
+    // again puts it back exactly there.
+    QByteArray m_placement;
 };
 
 // The loaded screen of that name, or null.

@@ -104,5 +104,11 @@ bool BusinessFilesPresent() {
 void OpenUrl(const QString &address) {
     const QString shortcut = QStringLiteral("[InternetShortcut]\r\nURL = %1\r\n").arg(address);
     WriteWholeFile(QStringLiteral("\\Temp.url"), ToCp1252(shortcut));
-    QDesktopServices::openUrl(QUrl(address));
+    // Without a browser the click would do nothing at all; the address lets the user go there
+    // some other way.
+    if (!QDesktopServices::openUrl(QUrl(address)))
+        MsgBox(QStringLiteral("This computer could not open the web page in a browser.\n\nTo "
+                              "visit it, type this address into a web browser:\n%1")
+                   .arg(address),
+               QMessageBox::Ok, QStringLiteral("Web Page"));
 }

@@ -4,8 +4,12 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +37,48 @@ protected:
 
 private:
     Filter m_filter;
+};
+
+// The note beside a refused box, one per window. It lives in the window itself rather than
+// in a tool-tip, which the release of the mouse button that caused a refusal would close.
+class RefusalNote : public QLabel {
+public:
+    explicit RefusalNote(QWidget *window) : QLabel(window) {
+        setObjectName(QStringLiteral("refusalNote"));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setStyleSheet(QStringLiteral("QLabel { background: palette(tooltip-base); color: "
+                                     "palette(tooltip-text); border: 1px solid palette(dark); "
+                                     "padding: 2px 6px; }"));
+    }
+
+    void ShowBeside(QWidget *box, const QString &wanted) {
+        if (m_box)
+            m_box->removeEventFilter(this);
+        m_box = box;
+        box->installEventFilter(this);
+        setText(wanted);
+        adjustSize();
+        QWidget *window = parentWidget();
+        QPoint at = box->mapTo(window, QPoint(0, box->height() + 2));
+        at.setX(std::max(0, std::min(at.x(), window->width() - width())));
+        if (at.y() + height() > window->height())
+            at.setY(box->mapTo(window, QPoint(0, 0)).y() - height() - 2);
+        move(at);
+        raise();
+        show();
+    }
+
+protected:
+    // The note goes once the user types in the box or moves on.
+    bool eventFilter(QObject *, QEvent *event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::FocusOut || type == QEvent::Hide)
+            hide();
+        return false;
+    }
+
+private:
+    QPointer<QWidget> m_box;
 };
 
 } // namespace
@@ -71,10 +117,33 @@ bool FormatCurrencyField(QLineEdit *box) {
         box->setText(amount->toString());
         return true;
     }
-    QApplication::beep();
     box->clear();
-    box->setFocus();
+    RefuseEntry(box, WantedAmount());
     return false;
+}
+
+void RefuseEntry(QWidget *box, const QString &wanted, Beep beep) {
+    if (beep == Beep::Yes)
+        QApplication::beep();
+    box->setFocus();
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->selectAll();
+    QWidget *window = box->window();
+    auto *note = dynamic_cast<RefusalNote *>(
+        window->findChild<QLabel *>(QStringLiteral("refusalNote"), Qt::FindDirectChildrenOnly));
+    if (!note)
+        note = new RefusalNote(window);
+    note->ShowBeside(box, wanted);
+}
+
+QString WantedAmount() {
+    return QStringLiteral("Enter an amount, such as %1").arg(QLocale().toString(12.5, 'f', 2));
+}
+
+QString WantedWholeNumber(qint64 min, qint64 max) {
+    const QLocale locale;
+    return QStringLiteral("Enter a whole number from %1 to %2")
+        .arg(locale.toString(min), locale.toString(max));
 }
 
 void MoveListItem(bool up, QListWidget *list, int i) {

@@ -4,6 +4,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QWidget;
 
 // Keystroke filters for the entry boxes: each takes the character code of the key pressed
 // and gives it back to keep it, or 0 to swallow it.
@@ -25,6 +26,16 @@ void InstallCurrencyKeyFilter(QLineEdit *box);
 // A number is rewritten in the locale's currency format; anything else beeps, empties the box
 // and keeps the focus in it. True when the text was a number.
 bool FormatCurrencyField(QLineEdit *box);
+
+// A refused entry: the beep, the focus back in the box (its text selected) and, beside the box,
+// a short note of what is wanted (a label named "refusalNote" in the box's window), since a
+// beep alone goes unheard on a machine without sound. The note goes once the user types in the
+// box or leaves it.
+enum class Beep { Yes, No };
+void RefuseEntry(QWidget *box, const QString &wanted, Beep beep = Beep::Yes);
+// The notes the screens give, in the locale's own figures.
+QString WantedAmount();
+QString WantedWholeNumber(qint64 min, qint64 max);
 
 // Moves entry i one place up or down and selects it at its new place. A move past either
 // end of the list changes nothing.

@@ -29,6 +29,16 @@ private slots:
         QTest::newRow("two points") << "1.2.3" << false << 0LL;
         QTest::newRow("symbol only") << "$" << false << 0LL;
         QTest::newRow("two signs") << "(-5)" << false << 0LL;
+        // A separator only counts between whole groups of three.
+        QTest::newRow("grouped amount") << "1,500.00" << true << 15000000LL;
+        QTest::newRow("grouped, symbol") << "$1,500.00" << true << 15000000LL;
+        QTest::newRow("ungrouped") << "1500" << true << 15000000LL;
+        QTest::newRow("millions") << "12,345,678" << true << 123456780000LL;
+        QTest::newRow("comma for a point") << "1,50" << false << 0LL;
+        QTest::newRow("group too long") << "1,5000" << false << 0LL;
+        QTest::newRow("middle group short") << "1,23,456" << false << 0LL;
+        QTest::newRow("leading separator") << ",500" << false << 0LL;
+        QTest::newRow("separator before the point") << "1,.50" << false << 0LL;
     }
     void parse() {
         QFETCH(QString, text);
@@ -78,6 +88,9 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("€")));
         QCOMPARE(Currency::parse(text, german), amount);
         QCOMPARE(amount.toPlainString(german), QStringLiteral("1234,5"));
+        // Lakh grouping where the locale has it.
+        const QLocale india(QLocale::English, QLocale::India);
+        QCOMPARE(ScaledNumber(india.toString(qlonglong(1234567)), 0, india), 1234567LL);
     }
 
     void integers_data() {

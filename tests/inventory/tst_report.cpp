@@ -55,6 +55,7 @@ class TestReport : public QObject {
         WriteItems(items);
         screen = LoadForm<frmServices>();
         screen->show();
+        QApplication::setActiveWindow(screen);
         return screen;
     }
 
@@ -188,6 +189,7 @@ private slots:
         const QString path = data.path("/tally.pdf");
         PrintToPdf(path);
         QTest::mouseClick(screen->cmdServices[4], Qt::LeftButton);
+        QVERIFY(!screen->fraTallySheets->isVisible()); // the task is done
         const QList<PdfWord> words = ReadPdfWords(path);
         KeepForReview(path, "tally-sheets.pdf");
         QCOMPARE(PdfPageCount(path), 2);
@@ -211,6 +213,17 @@ private slots:
             const PdfWord date = FindWord(on, "Date");
             QVERIFY(date.xMin > 0 && date.xMin < 612 - 18);
         }
+    }
+
+    void tallySheetsWithoutLocationsSaySoFirst() {
+        TestDataFolder data;
+        Open(data, 4);
+        QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton);
+        auto seen = AnswerMessageBox(QMessageBox::Ok);
+        QTest::mouseClick(screen->cmdServices[4], Qt::LeftButton);
+        QVERIFY(seen->text.startsWith("Enter at least one location"));
+        QVERIFY(screen->fraTallySheets->isVisible());
+        QCOMPARE(screen->focusWidget(), screen->txtTally[0]);
     }
 
     void locationsFile() {

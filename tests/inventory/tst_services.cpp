@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -216,23 +217,50 @@ private slots:
         CheckRecordNumbers(screen->fgItems);
     }
 
-    void valuesThatDoNotFitAreRefused_data() {
+    void refusedEntriesSayWhatIsWanted_data() {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("note");
+        const QString count = "Enter a whole number from 0 to 32,767";
+        const QString amount = "Enter an amount, such as 12.50";
+        QTest::newRow("no description") << "txtDescription_1"
+                                        << ""
+                                        << "Enter a description of the item";
+        QTest::newRow("no sell price") << "txtCharge_1"
+                                       << "" << amount + " (Clear Prices sets 0)";
+        QTest::newRow("on-hand not a number") << "txtOnHand"
+                                              << "abc" << count;
         QTest::newRow("on-hand too big") << "txtOnHand"
-                                         << "40000";
+                                         << "40000" << count;
         QTest::newRow("on-hand fraction") << "txtOnHand"
-                                          << "2.5";
+                                          << "2.5" << count;
+        QTest::newRow("on-hand negative") << "txtOnHand"
+                                          << "-3" << count;
         QTest::newRow("discount qty too big") << "txtDiscountQty"
-                                              << "2147483648";
+                                              << "2147483648"
+                                              << "Enter a whole number from 0 to 2,147,483,647";
+        QTest::newRow("discount qty negative") << "txtDiscountQty"
+                                               << "-1"
+                                               << "Enter a whole number from 0 to 2,147,483,647";
         QTest::newRow("reorder not a number") << "txtReorderAmount"
-                                              << "lots";
+                                              << "lots" << count;
+        QTest::newRow("reorder negative") << "txtReorderAmount"
+                                          << "-2" << count;
         QTest::newRow("reorder at too small") << "txtReorderAt"
-                                              << "-40000";
+                                              << "-40000" << count;
+        QTest::newRow("cost with a comma for a point") << "txtCost"
+                                                       << "1,50" << amount;
+        QTest::newRow("cost negative") << "txtCost"
+                                       << "-1" << amount;
+        QTest::newRow("price negative") << "txtCharge_1"
+                                        << "(5.00)" << amount;
+        QTest::newRow("discount price negative") << "txtCharge_2"
+                                                 << "-0.01" << amount;
     }
-    void valuesThatDoNotFitAreRefused() {
+    void refusedEntriesSayWhatIsWanted() {
         QFETCH(QString, box);
         QFETCH(QString, text);
+        QFETCH(QString, note);
         TestDataFolder data;
         WriteItems();
         const QByteArray before = data.read("/VIInventoriedItems.txt");
@@ -243,10 +271,59 @@ private slots:
         Type(screen->txtCharge[2], "1");
         Type(screen->txtOnHand, "1");
         auto *target = screen->findChild<QLineEdit *>(box);
+        target->setFocus();
         Type(target, text);
         QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
         QVERIFY(target->hasFocus());
+        auto *shown = screen->findChild<QLabel *>("refusalNote");
+        QVERIFY(shown && shown->isVisible());
+        QCOMPARE(shown->text(), note);
+        QTest::keyClick(target, Qt::Key_End); // typing again puts the note away
+        QVERIFY(!shown->isVisible());
         QCOMPARE(data.read("/VIInventoriedItems.txt"), before);
+    }
+
+    void groupedAmountIsSavedWhole() {
+        TestDataFolder data;
+        Open();
+        QTest::mouseClick(screen->cmdServices[8], Qt::LeftButton);
+        Type(screen->txtDescription[1], "Water heater");
+        Type(screen->txtCost, "1,500.00");
+        Type(screen->txtCharge[1], "$1,999.00");
+        Type(screen->txtCharge[2], "1900");
+        Type(screen->txtOnHand, "1");
+        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        QCOMPARE(int(ItemCount()), 1);
+        QCOMPARE(ReadItemRecord(1)->Cost, Currency::fromCents(150000));
+        QCOMPARE(ReadItemRecord(1)->Price, Currency::fromCents(199900));
+    }
+
+    void closeBoxAsksBeforeLosingTyping() {
+        TestDataFolder data;
+        WriteItems();
+        Open();
+        // Nothing typed yet: nothing to ask.
+        QTest::mouseClick(screen->cmdServices[8], Qt::LeftButton);
+        auto unasked = AnswerMessageBox(QMessageBox::No);
+        screen->close();
+        QVERIFY(!unasked->seen);
+        QVERIFY(!ProgramRunning());
+        QVERIFY(!AllModalsHandled()); // the answer queued above was never needed
+
+        Open();
+        ClickRow(screen->fgItems, 1);
+        QTest::mouseClick(screen->cmdServices[9], Qt::LeftButton);
+        QTest::keyClicks(screen->txtDescription[1], " (old)");
+        auto no = AnswerMessageBox(QMessageBox::No);
+        screen->close();
+        QCOMPARE(no->text, QString("The item you are editing has not been saved. Close the "
+                                   "program anyway?"));
+        QCOMPARE(no->buttons, QStringList({"Yes", "No"}));
+        QVERIFY(screen->isVisible());
+        QVERIFY(screen->txtDescription[1]->text().endsWith(" (old)"));
+        AnswerMessageBox(QMessageBox::Yes);
+        screen->close();
+        QVERIFY(LoadedForms().isEmpty());
     }
 
     void zeroPlaceholders() {

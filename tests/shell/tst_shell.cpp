@@ -1,5 +1,9 @@
+#include "inventory/frmServices.h"
 #include "shell/Rev11Common.h"
 #include "support/Gui.h"
+
+#include <QApplication>
+#include <QScreen>
 
 #include <QDesktopServices>
 #include <QGroupBox>
@@ -329,6 +333,62 @@ private slots:
         QVERIFY(!ProgramRunning());
         QVERIFY(LoadedForms().isEmpty());
         QCOMPARE(data.read("/Backup/PrintColors.txt"), Colors);
+    }
+
+    void screensStayWhereTheUserLeftThem_data() {
+        QTest::addColumn<QString>("form");
+        for (const char *form :
+             {"frmStartup", "frmSetup", "frmServices", "frmInventory", "frmPO", "frmContacts"})
+            QTest::newRow(form) << form;
+    }
+    void screensStayWhereTheUserLeftThem() {
+        QFETCH(QString, form);
+        TestDataFolder data;
+        StartAtMenu(data);
+        Form *screen = form == "frmServices" ? LoadForm<frmServices>() : Screen(form);
+        QVERIFY(screen);
+        screen->show();
+        const QRect free = screen->screen()->availableGeometry();
+        const QRect first = screen->frameGeometry();
+        QVERIFY2(free.contains(first), qPrintable(QString("%1 x %2 at %3, %4")
+                                                      .arg(first.width())
+                                                      .arg(first.height())
+                                                      .arg(first.x())
+                                                      .arg(first.y())));
+        for (int i = 0; i < 10; ++i) {
+            screen->hide();
+            screen->show();
+            Settle();
+            QCOMPARE(screen->frameGeometry(), first);
+        }
+        // A place kept from a larger monitor comes back into view, at a size that fits.
+        screen->setGeometry(2400, 1500, 1900, 1200);
+        EndRun();
+        Main();
+        Screen("frmSplash")->hide();
+        screen = form == "frmServices" ? LoadForm<frmServices>() : Screen(form);
+        screen->show();
+        QVERIFY(free.contains(screen->frameGeometry()));
+    }
+
+    void setUpOpensAtTheCompanyName() {
+        TestDataFolder data;
+        StartAtMenu(data);
+        Screen("frmStartup")->findChild<QAction *>("mnuCreate")->trigger();
+        QApplication::setActiveWindow(Screen("frmSetup"));
+        QCOMPARE(QApplication::focusWidget(), Control<QWidget>("frmSetup", "txtName"));
+    }
+
+    void unopenablePageGivesItsAddress() {
+        TestDataFolder data;
+        StartAtMenu(data);
+        // No handler and no browser behind the headless desktop: the page cannot be opened.
+        auto seen = AnswerMessageBox(QMessageBox::Ok);
+        Screen("frmStartup")->findChild<QAction *>("mnuHelp")->trigger();
+        QVERIFY(seen->seen);
+        QCOMPARE(seen->title, QString("Web Page"));
+        QVERIFY(seen->text.endsWith("\nhttps://www.velbor.com/inventory/manual"));
+        QVERIFY(data.read("/Temp.url").contains("velbor.com"));
     }
 
     void unwritableDataFolderIsReported() {
