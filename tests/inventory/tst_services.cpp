@@ -278,6 +278,7 @@ private slots:
         auto *shown = screen->findChild<QLabel *>("refusalNote");
         QVERIFY(shown && shown->isVisible());
         QCOMPARE(shown->text(), note);
+        Screenshot(screen, "services-refusal");
         QTest::keyClick(target, Qt::Key_End); // typing again puts the note away
         QVERIFY(!shown->isVisible());
         QCOMPARE(data.read("/VIInventoriedItems.txt"), before);
