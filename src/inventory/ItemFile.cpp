@@ -118,9 +118,13 @@ bool WriteItemRecord(int recordNumber, const ItemRecord &item) {
 }
 
 bool DeleteItemRecord(int recordNumber) {
+    // The Backup copy goes only once the new file is in place: a stale copy must never be
+    // restored over it, but a failed delete must not cost the user the copy as well.
+    if (!DeleteRecordThrough(ItemsFileName(), QStringLiteral("\\Inventory.TMP"), ItemRecordLength,
+                             ItemCount(), recordNumber))
+        return false;
     DeleteBackupCopy(ItemsFileName());
-    return DeleteRecordThrough(ItemsFileName(), QStringLiteral("\\Inventory.TMP"), ItemRecordLength,
-                               ItemCount(), recordNumber);
+    return true;
 }
 
 bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error) {
@@ -151,9 +155,10 @@ bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error) {
         memcpy(bytes.data() + qsizetype(row.RecordNumber - 1) * ItemRecordLength,
                record.constData(), ItemRecordLength);
     }
-    DeleteBackupCopy(ItemsFileName());
-    if (WriteWholeFile(ItemsFileName(), bytes))
+    if (WriteWholeFile(ItemsFileName(), bytes)) {
+        DeleteBackupCopy(ItemsFileName()); // only now: a failed save keeps the copy
         return true;
+    }
     if (error)
         *error =
             QStringLiteral("The file %1 could not be written.").arg(DataFilePath(ItemsFileName()));

@@ -48,7 +48,8 @@ struct NumberedItem {
     ItemRecord Item;
 };
 // The whole-file rewrite behind saving the item table: every item at its own record number.
-// The Backup copy is deleted. No items, or a first item without description, leave no file.
+// The Backup copy is deleted once the new file is in place. No items, or a first item without
+// description, leave no file.
 bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error = nullptr);
 
 // Cells 0 to 8 of a grid row (Description, Category, Cost (Unit), Price, On-Hand, Disc Price,

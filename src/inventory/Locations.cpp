@@ -81,9 +81,10 @@ std::optional<QStringList> LoadLocationsFile() {
 }
 
 bool SaveLocationsFile(const QStringList &names, QString *error) {
-    DeleteBackupCopy(FileName);
-    if (WriteWholeFile(FileName, LocationsText(names)))
+    if (WriteWholeFile(FileName, LocationsText(names))) {
+        DeleteBackupCopy(FileName); // only now: a failed save keeps the copy
         return true;
+    }
     if (error)
         *error = QStringLiteral("The file %1 could not be written.").arg(DataFilePath(FileName));
     return false;

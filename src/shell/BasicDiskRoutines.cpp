@@ -39,6 +39,15 @@ void EnsureBackupFolder() {
         QDir().mkpath(BackupFolderPath());
 }
 
+// The last of a small file sits in the device's buffer until the commit, whose own flush
+// error goes unnoticed there: on a full disk the commit would put an empty or cut file in place
+// of a good one. A flush that fails keeps the old file.
+bool CommitWhole(QSaveFile &file) {
+    if (!file.flush())
+        return false; // the unfinished file goes with the QSaveFile
+    return file.commit();
+}
+
 // Replaces the destination only once the whole copy is written, so an interrupted copy never
 // leaves a half file where a good one was.
 bool CopyReplacing(const QString &from, const QString &to) {
@@ -55,7 +64,7 @@ bool CopyReplacing(const QString &from, const QString &to) {
             return false;
         }
     }
-    return target.commit();
+    return CommitWhole(target);
 }
 
 } // namespace
@@ -127,13 +136,23 @@ std::optional<QByteArray> ReadRecord(const QString &name, int recordLength, int 
 
 bool WriteRecord(const QString &name, int recordLength, int recordNumber, const QByteArray &bytes) {
     const std::unique_ptr<QFile> file = OpenForRandom(name);
-    return file && recordNumber >= 1 && file->seek(qint64(recordNumber - 1) * recordLength) &&
-           file->write(bytes) == bytes.size() && file->flush();
+    if (!file || recordNumber < 1)
+        return false;
+    const qint64 oldSize = file->size();
+    if (file->seek(qint64(recordNumber - 1) * recordLength) && file->write(bytes) == bytes.size() &&
+        file->flush())
+        return true;
+    // Half a record appended would be counted as one more record; the file goes back to the
+    // records it held.
+    file->close();
+    if (QFileInfo(file->fileName()).size() > oldSize)
+        QFile::resize(file->fileName(), oldSize);
+    return false;
 }
 
 bool WriteWholeFile(const QString &name, const QByteArray &bytes) {
     const std::unique_ptr<QSaveFile> file = OpenForOutput(name);
-    return file && file->write(bytes) == bytes.size() && file->commit();
+    return file && file->write(bytes) == bytes.size() && CommitWhole(*file);
 }
 
 void DeleteDataFile(const QString &name) {

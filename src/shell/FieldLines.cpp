@@ -61,10 +61,12 @@ bool WriteFieldLineFile(const QString &name, const FieldLineWriter &writer, bool
             *error = writer.error();
         return false;
     }
-    if (deleteBackupCopy)
-        DeleteBackupCopy(name);
-    if (WriteWholeFile(name, writer.bytes()))
+    if (WriteWholeFile(name, writer.bytes())) {
+        // Only once the new file is in place, so that a failed save keeps the copy.
+        if (deleteBackupCopy)
+            DeleteBackupCopy(name);
         return true;
+    }
     if (error)
         *error = QStringLiteral("The file %1 could not be written.").arg(DataFilePath(name));
     return false;
