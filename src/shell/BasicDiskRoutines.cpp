@@ -1,7 +1,9 @@
 #include "shell/BasicDiskRoutines.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <cstdio>
@@ -211,4 +213,19 @@ void BackupAllFiles() {
         backUp(baseName);
     for (const char *baseName : InventoryGroup)
         backUp(baseName);
+}
+
+void RemoveUnfinishedSaves() {
+    // The name of the file being saved, a dot and six letters or digits.
+    static const QRegularExpression unfinished(
+        QStringLiteral("^.+\\.(txt|tmp|url)\\.[A-Za-z0-9]{6}$"),
+        QRegularExpression::CaseInsensitiveOption);
+    const QDateTime settled = QDateTime::currentDateTimeUtc().addSecs(-60);
+    for (const QString &folder : {DataFolderPath, BackupFolderPath()}) {
+        const QFileInfoList files = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden);
+        for (const QFileInfo &file : files) {
+            if (unfinished.match(file.fileName()).hasMatch() && file.lastModified() < settled)
+                QFile::remove(file.filePath());
+        }
+    }
 }

@@ -66,3 +66,7 @@ bool DeleteRecordThrough(const QString &name, const QString &scratchName, int re
 
 // Copies every catalogue file present in the data folder into the Backup folder.
 void BackupAllFiles();
+// Removes what saves cut short by a crash or a power cut left beside the data files and their
+// Backup copies ("VIInventoriedItems.txt.a1B2c3"): nothing else would ever remove them. Files
+// changed in the last minute are left, in case another program of the suite is saving now.
+void RemoveUnfinishedSaves();

@@ -47,6 +47,7 @@ void Main() {
         return;
     }
     Running = true;
+    RemoveUnfinishedSaves();
     LoadForm<frmInventory>();
     LoadForm<frmSetup>();
     LoadForm<frmSplash>();

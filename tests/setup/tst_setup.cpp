@@ -47,7 +47,11 @@ void PickFile(const QString &path) {
     OnNextModal([path](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
-        dialog->selectFile(path);
+        // Typed, as a user would: selectFile() needs the dialog to have read the folder, which
+        // it does in the background.
+        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
+        QVERIFY(name);
+        name->setText(path);
         static_cast<QDialog *>(dialog)->accept();
     });
 }

@@ -1,4 +1,5 @@
 #include "support/DataFolder.h"
+#include <QDateTime>
 
 #include <QDir>
 
@@ -105,6 +106,33 @@ private slots:
         QVERIFY(!data.exists("/Backup/Temp.url"));
         // Nothing half-made is left behind in the Backup folder.
         QCOMPARE(QDir(data.path("/Backup")).entryList(QDir::Files).size(), catalogue.size());
+    }
+
+    void unfinishedSavesAreRemoved() {
+        TestDataFolder data;
+        const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+        const QStringList names = {"/VIInventoriedItems.txt.a1B2c3",
+                                   "/Backup/VendorData.txt.Zz9yX8",
+                                   "/Inventory.TMP.000000",
+                                   "/Delivery.txt.q1w2e3",
+                                   "/Notes.txt.abc",
+                                   "/Delivery.txt",
+                                   "/photo.jpg.a1b2c3"};
+        for (const QString &name : names) {
+            data.write(name, "x");
+            QFile file(data.path(name));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            if (name != "/Delivery.txt.q1w2e3") // that one is being saved right now
+                QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
+        }
+        RemoveUnfinishedSaves();
+        QStringList left;
+        for (const QString &name : names) {
+            if (data.exists(name))
+                left << name;
+        }
+        QCOMPARE(left, QStringList({"/Delivery.txt.q1w2e3", "/Notes.txt.abc", "/Delivery.txt",
+                                    "/photo.jpg.a1b2c3"}));
     }
 
     void backupWithoutBackupFolder() {
