@@ -30,12 +30,9 @@ void Form::Form_QueryUnload(int unloadMode) {
 }
 
 void Form::Form_Unload() {
-    if (isVisible()) {
-        SaveLayout(LayoutKey(), objectName(), saveGeometry());
-        return;
-    }
-    // A screen not shown this run keeps the place it had, or is given its first-open place.
-    if (m_placement.isEmpty()) {
+    if (isVisible())
+        m_placement = saveGeometry();
+    else if (m_placement.isEmpty()) { // not shown this run nor the last: its first-open place
         PlaceOnScreen(this, {});
         m_placement = saveGeometry();
     }

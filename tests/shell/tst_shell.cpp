@@ -345,9 +345,13 @@ private slots:
         QFETCH(QString, form);
         TestDataFolder data;
         StartAtMenu(data);
-        Form *screen = form == "frmServices" ? LoadForm<frmServices>() : Screen(form);
-        QVERIFY(screen);
-        screen->show();
+        // The item screen is loaded on first use, the others at start.
+        const auto show = [&form] {
+            Form *screen = form == "frmServices" ? LoadForm<frmServices>() : Screen(form);
+            screen->show();
+            return screen;
+        };
+        Form *screen = show();
         const QRect free = screen->screen()->availableGeometry();
         const QRect first = screen->frameGeometry();
         QVERIFY2(free.contains(first), qPrintable(QString("%1 x %2 at %3, %4")
@@ -366,9 +370,7 @@ private slots:
         EndRun();
         Main();
         Screen("frmSplash")->hide();
-        screen = form == "frmServices" ? LoadForm<frmServices>() : Screen(form);
-        screen->show();
-        QVERIFY(free.contains(screen->frameGeometry()));
+        QVERIFY(free.contains(show()->frameGeometry()));
     }
 
     void setUpOpensAtTheCompanyName() {

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QTimer>
 
@@ -89,6 +90,11 @@ Form *Screen(const QString &formName) {
 bool ScreenVisible(const QString &formName) {
     Form *form = LoadedForm(formName);
     return form && form->isVisible();
+}
+
+QString NoteShown(const QWidget *screen) {
+    const auto *note = screen->findChild<QLabel *>(QStringLiteral("refusalNote"));
+    return note && note->isVisible() ? note->text() : QString();
 }
 
 void Settle() {

@@ -32,6 +32,9 @@ template <class T = QWidget> T *Control(const QString &formName, const QString &
 Form *Screen(const QString &formName);
 bool ScreenVisible(const QString &formName);
 
+// The note a screen shows beside a refused entry, or empty when none is showing.
+QString NoteShown(const QWidget *screen);
+
 // Ends whatever run is going and lets the unloaded screens go away.
 void EndRun();
 // The end of every screen test: the run ended, the program-wide state fresh again; false when
