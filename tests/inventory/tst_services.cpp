@@ -222,40 +222,28 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("note");
         const QString count = "Enter a whole number from 0 to 32,767";
+        const QString bigCount = "Enter a whole number from 0 to 2,147,483,647";
         const QString amount = "Enter an amount, such as 12.50";
-        QTest::newRow("no description") << "txtDescription_1"
-                                        << ""
-                                        << "Enter a description of the item";
-        QTest::newRow("no sell price") << "txtCharge_1"
-                                       << "" << amount + " (Clear Prices sets 0)";
-        QTest::newRow("on-hand not a number") << "txtOnHand"
-                                              << "abc" << count;
-        QTest::newRow("on-hand too big") << "txtOnHand"
-                                         << "40000" << count;
-        QTest::newRow("on-hand fraction") << "txtOnHand"
-                                          << "2.5" << count;
-        QTest::newRow("on-hand negative") << "txtOnHand"
-                                          << "-3" << count;
-        QTest::newRow("discount qty too big") << "txtDiscountQty"
-                                              << "2147483648"
-                                              << "Enter a whole number from 0 to 2,147,483,647";
-        QTest::newRow("discount qty negative") << "txtDiscountQty"
-                                               << "-1"
-                                               << "Enter a whole number from 0 to 2,147,483,647";
-        QTest::newRow("reorder not a number") << "txtReorderAmount"
-                                              << "lots" << count;
-        QTest::newRow("reorder negative") << "txtReorderAmount"
-                                          << "-2" << count;
-        QTest::newRow("reorder at too small") << "txtReorderAt"
-                                              << "-40000" << count;
-        QTest::newRow("cost with a comma for a point") << "txtCost"
-                                                       << "1,50" << amount;
-        QTest::newRow("cost negative") << "txtCost"
-                                       << "-1" << amount;
-        QTest::newRow("price negative") << "txtCharge_1"
-                                        << "(5.00)" << amount;
-        QTest::newRow("discount price negative") << "txtCharge_2"
-                                                 << "-0.01" << amount;
+        const struct {
+            const char *row, *box, *text;
+            QString note;
+        } rows[] = {{"no description", "txtDescription_1", "", "Enter a description of the item"},
+                    {"no sell price", "txtCharge_1", "", amount + " (Clear Prices sets 0)"},
+                    {"on-hand not a number", "txtOnHand", "abc", count},
+                    {"on-hand too big", "txtOnHand", "40000", count},
+                    {"on-hand fraction", "txtOnHand", "2.5", count},
+                    {"on-hand negative", "txtOnHand", "-3", count},
+                    {"discount qty too big", "txtDiscountQty", "2147483648", bigCount},
+                    {"discount qty negative", "txtDiscountQty", "-1", bigCount},
+                    {"reorder not a number", "txtReorderAmount", "lots", count},
+                    {"reorder negative", "txtReorderAmount", "-2", count},
+                    {"reorder at too small", "txtReorderAt", "-40000", count},
+                    {"cost with a comma for a point", "txtCost", "1,50", amount},
+                    {"cost negative", "txtCost", "-1", amount},
+                    {"price negative", "txtCharge_1", "(5.00)", amount},
+                    {"discount price negative", "txtCharge_2", "-0.01", amount}};
+        for (const auto &r : rows)
+            QTest::newRow(r.row) << QString(r.box) << QString(r.text) << r.note;
     }
     void refusedEntriesSayWhatIsWanted() {
         QFETCH(QString, box);
