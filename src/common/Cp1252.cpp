@@ -40,3 +40,25 @@ QByteArray ToCp1252(const QString &text) {
         bytes[i] = EncodeOne(text.at(i).unicode());
     return bytes;
 }
+
+namespace {
+
+bool IsPadding(QChar c) {
+    return c == u' ' || c == u'\0';
+}
+
+} // namespace
+
+QString TrimPadding(const QString &text) {
+    int begin = 0;
+    while (begin < text.size() && IsPadding(text.at(begin)))
+        ++begin;
+    return TrimPaddingRight(text.mid(begin));
+}
+
+QString TrimPaddingRight(const QString &text) {
+    int end = text.size();
+    while (end > 0 && IsPadding(text.at(end - 1)))
+        --end;
+    return text.left(end);
+}

@@ -11,3 +11,9 @@ inline QString FromCp1252(const QByteArray &bytes) {
     return FromCp1252(bytes.constData(), bytes.size());
 }
 QByteArray ToCp1252(const QString &text);
+
+// Fixed-width text fields are padded with spaces, and zero bytes stand where a short or foreign
+// record left nothing: only those are padding. Tabs and no-break spaces are part of the text,
+// so that what is read and saved again stays as it was.
+QString TrimPadding(const QString &text);
+QString TrimPaddingRight(const QString &text);

@@ -10,13 +10,6 @@ namespace {
 
 constexpr std::array<int, VendorFieldCount> Widths = {20, 30, 35, 25, 20, 2, 10, 13, 30, 20, 30};
 
-QString TrimRight(const QString &text) {
-    int end = text.size();
-    while (end > 0 && (text.at(end - 1) == u' ' || text.at(end - 1) == u'\0'))
-        --end;
-    return text.left(end);
-}
-
 } // namespace
 
 QString VendorFileName() {
@@ -41,7 +34,7 @@ VendorRecord DecodeVendorRecord(const char *bytes, int length) {
     int at = 0;
     for (int f = 0; f < VendorFieldCount; ++f) {
         const int available = qBound(0, length - at, Widths[f]);
-        record[f] = TrimRight(FromCp1252(bytes + std::min(at, length), available));
+        record[f] = TrimPaddingRight(FromCp1252(bytes + std::min(at, length), available));
         at += Widths[f];
     }
     return record;
@@ -76,7 +69,7 @@ int LoadVendorArrays() {
         VendorRecord r = DecodeVendorRecord(bytes.constData() + qsizetype(n) * VendorRecordLength,
                                             VendorRecordLength);
         for (QString &field : r)
-            field = field.trimmed();
+            field = TrimPadding(field);
         Vendors.AccountNumbers << r[VendorAccountNumber];
         Vendors.Names << r[VendorName];
         Vendors.Addresses1 << r[VendorAddress1];
@@ -95,13 +88,13 @@ std::optional<VendorRecord> SaveVendor(int recordNumber, VendorRecord fields) {
     const int count = VendorCount();
     if (recordNumber < 1 || recordNumber > count + 1 || recordNumber > 32767)
         return std::nullopt;
-    if (fields[VendorCategory].trimmed().isEmpty())
+    if (TrimPadding(fields[VendorCategory]).isEmpty())
         fields[VendorCategory] = VendorCategoryNames().first();
-    if (fields[VendorState].trimmed().isEmpty())
+    if (TrimPadding(fields[VendorState]).isEmpty())
         fields[VendorState] = QStringLiteral("Fl");
     for (int f : {VendorAccountNumber, VendorState, VendorPostalCode, VendorCategory, VendorName,
                   VendorAddress1, VendorAddress2, VendorTelephone})
-        fields[f] = fields[f].trimmed();
+        fields[f] = TrimPadding(fields[f]);
     const QByteArray bytes = EncodeVendorRecord(fields);
 
     if (!WriteRecord(VendorFileName(), VendorRecordLength, recordNumber, bytes))

@@ -26,14 +26,8 @@ void PutText(char *to, int width, const QString &text) {
     memset(to + bytes.size(), ' ', size_t(width - bytes.size()));
 }
 
-// Spaces pad the field; zero bytes stand where a short or foreign record left nothing.
 QString TakeText(const char *from, int width) {
-    int begin = 0, end = width;
-    while (begin < end && (from[begin] == ' ' || from[begin] == '\0'))
-        ++begin;
-    while (end > begin && (from[end - 1] == ' ' || from[end - 1] == '\0'))
-        --end;
-    return FromCp1252(from + begin, end - begin);
+    return TrimPadding(FromCp1252(from, width));
 }
 
 Currency TakeCurrency(const char *from) {
@@ -184,8 +178,8 @@ std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error
         return value.value_or(0);
     };
     ItemRecord item;
-    item.Description = cell(0).left(DescriptionWidth).trimmed();
-    item.Category = cell(1).left(CategoryWidth).trimmed();
+    item.Description = TrimPadding(cell(0).left(DescriptionWidth));
+    item.Category = TrimPadding(cell(1).left(CategoryWidth));
     item.Cost = money(2);
     item.Price = money(3);
     item.OnHand = qint16(whole(4, -32768, 32767));

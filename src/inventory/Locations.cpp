@@ -12,6 +12,8 @@ bool NeedsQuotes(const QString &name) {
            name.endsWith(u' ') || name.startsWith(u'\t');
 }
 
+} // namespace
+
 QByteArray LocationsText(const QStringList &names) {
     QByteArray bytes;
     for (int i = 0; i < LocationCount; ++i) {
@@ -23,8 +25,6 @@ QByteArray LocationsText(const QStringList &names) {
     }
     return bytes;
 }
-
-} // namespace
 
 QStringList ParseLocations(const QByteArray &bytes) {
     const QString text = FromCp1252(bytes);
@@ -61,7 +61,11 @@ QStringList ParseLocations(const QByteArray &bytes) {
             while (pos < size && text.at(pos) != u',' && text.at(pos) != u'\r' &&
                    text.at(pos) != u'\n')
                 ++pos;
-            field = text.mid(start, pos - start).trimmed();
+            // Only spaces end a plain name; a tab or a no-break space there is the user's.
+            int end = pos;
+            while (end > start && text.at(end - 1) == u' ')
+                --end;
+            field = text.mid(start, end - start);
         }
         if (pos < size) {
             if (text.at(pos) == u'\r' && pos + 1 < size && text.at(pos + 1) == u'\n')

@@ -15,5 +15,7 @@ constexpr int LocationCount = 5;
 std::optional<QStringList> LoadLocationsFile();
 bool SaveLocationsFile(const QStringList &names, QString *error = nullptr);
 
-// The five names of a locations file's text.
+// The text of a locations file holding the names (a line end inside a name is dropped), and
+// the five names of such a text.
+QByteArray LocationsText(const QStringList &names);
 QStringList ParseLocations(const QByteArray &bytes);

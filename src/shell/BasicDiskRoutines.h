@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 
 #include <memory>
@@ -34,20 +33,18 @@ std::optional<QByteArray> ReadDataFile(const QString &name);
 // Sequential reading; null when the file cannot be opened.
 std::unique_ptr<QFile> OpenForInput(const QString &name);
 
-// Sequential writing of a whole new file. Nothing reaches the disk under the file's name
-// until commit() succeeds, so a crash or a full disk leaves the old file as it was.
-std::unique_ptr<QSaveFile> OpenForOutput(const QString &name);
-
 // Record access for reading and writing in place, creating the file when missing.
 std::unique_ptr<QFile> OpenForRandom(const QString &name);
 
 // Record n (1-based) of a fixed-length record file: its bytes (fewer at a cut-short end), or
 // nothing when the file cannot be read there.
 std::optional<QByteArray> ReadRecord(const QString &name, int recordLength, int recordNumber);
-// Stores the bytes as record n in place (one past the end appends), creating the file.
+// Stores the bytes as record n in place (one past the end appends), creating the file. A
+// failed write leaves the file as it was.
 bool WriteRecord(const QString &name, int recordLength, int recordNumber, const QByteArray &bytes);
 
 // Writes the bytes as the whole new content of the file, replacing it only once complete.
+// Every save reports success only once the new content and its folder entry are on the disk.
 bool WriteWholeFile(const QString &name, const QByteArray &bytes);
 
 void DeleteDataFile(const QString &name);
@@ -64,9 +61,17 @@ void DeleteWithBackup(const QString &name);
 bool DeleteRecordThrough(const QString &name, const QString &scratchName, int recordLength,
                          int count, int recordNumber);
 
-// Copies every catalogue file present in the data folder into the Backup folder.
-void BackupAllFiles();
+// Copies every catalogue file present in the data folder into the Backup folder, as one set:
+// the folder then holds the previous set or the new one, never a mix. False when the new set
+// could not be made (the previous set stays).
+bool BackupAllFiles();
 // Removes what saves cut short by a crash or a power cut left beside the data files and their
 // Backup copies ("VIInventoriedItems.txt.a1B2c3"): nothing else would ever remove them. Files
 // changed in the last minute are left, in case another program of the suite is saving now.
 void RemoveUnfinishedSaves();
+
+// The fault seam of the save path, for tests: from this call every write, flush, sync to disk
+// and rename a save makes is counted, and the one numbered failAt (from 1) fails as a failing
+// disk would; 0 only counts.
+void FailDiskOperation(int failAt);
+int DiskOperationsCounted();

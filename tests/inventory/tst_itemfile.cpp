@@ -1,4 +1,7 @@
+#include "common/Variables.h"
+#include "contacts/VendorFile.h"
 #include "inventory/ItemFile.h"
+#include "inventory/Locations.h"
 #include "support/DataFolder.h"
 
 #include <QtEndian>
@@ -165,6 +168,35 @@ private slots:
         const std::optional<ItemRecord> back = ItemFromCells(cells);
         QVERIFY(back);
         QCOMPARE(EncodeItemRecord(*back), EncodeItemRecord(item));
+    }
+
+    // What a save writes reads back as it was: only spaces pad a field.
+    void whitespaceSurvivesASave_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("leading tab") << "\tElbow";
+        QTest::newRow("trailing tab") << "Elbow\t";
+        QTest::newRow("trailing no-break space") << QString("Elbow\u00a0");
+        QTest::newRow("leading no-break space") << QString("\u00a0Elbow");
+    }
+    void whitespaceSurvivesASave() {
+        QFETCH(QString, text);
+        TestDataFolder data;
+        QVERIFY(RewriteItemsFile({{1, Item(text)}}));
+        const ItemRecord read = ReadAllItems().at(0);
+        QCOMPARE(read.Description, text);
+        // Shown in the grid and saved again from its cells.
+        const QStringList cells = {
+            read.Description, read.Category, "0", "0", "0", "0", "0", "0", "0"};
+        QCOMPARE(ItemFromCells(cells)->Description, text);
+
+        QCOMPARE(ParseLocations(LocationsText({text})).first(), text);
+
+        VendorRecord vendor;
+        vendor[VendorName] = text;
+        QVERIFY(SaveVendor(1, vendor));
+        QCOMPARE(ReadVendorRecord(1)->at(VendorName), text);
+        LoadVendorArrays();
+        QCOMPARE(Vendors.Names.first(), text);
     }
 
     void cellsOutOfRangeAreRefused_data() {

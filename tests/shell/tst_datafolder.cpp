@@ -114,6 +114,7 @@ private slots:
         const QStringList names = {"/VIInventoriedItems.txt.a1B2c3",
                                    "/Backup/VendorData.txt.Zz9yX8",
                                    "/Inventory.TMP.000000",
+                                   "/Contact.TMP",
                                    "/Delivery.txt.q1w2e3",
                                    "/Notes.txt.abc",
                                    "/Delivery.txt",
@@ -141,6 +142,16 @@ private slots:
         data.write("/VendorData.txt", "v");
         BackupAllFiles();
         QCOMPARE(data.read("/Backup/VendorData.txt"), QByteArray("v"));
+    }
+
+    void backupSetAsideComesBack() {
+        // An exit backup cut short between moving the old set aside and the new one in.
+        TestDataFolder data;
+        QDir(data.path("/Backup")).removeRecursively();
+        QDir().mkpath(data.path("/Backup.old"));
+        data.write("/Backup.old/VendorData.txt", "previous set");
+        SetAppPath(AppPath());
+        QCOMPARE(data.read("/Backup/VendorData.txt"), QByteArray("previous set"));
     }
 
     void deleteRecordThroughScratch() {

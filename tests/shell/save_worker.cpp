@@ -1,0 +1,17 @@
+// Saves the two versions of one save kind in turn, without end, in the data folder given, until
+// it is killed: save_worker <kind> <folder>.
+#include "shell/BasicDiskRoutines.h"
+#include "support/SaveKinds.h"
+
+#include <cstdio>
+
+int main(int argc, char **argv) {
+    if (argc != 3)
+        return 2;
+    const SaveKind &kind = FindSaveKind(QString::fromLocal8Bit(argv[1]));
+    SetAppPath(QString::fromLocal8Bit(argv[2]));
+    std::puts("saving");
+    std::fflush(stdout);
+    for (int version = 1;; version ^= 1)
+        kind.save(version);
+}

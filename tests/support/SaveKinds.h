@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// Every kind of save the data layer makes, each able to put one of two versions of its files in
+// place of the other: what the fault, kill and full-disk tests run against a data folder.
+struct SaveKind {
+    QString name;
+    // Writes version 0 of the files (with a Backup copy where the save has one to lose).
+    std::function<void()> prepare;
+    // Saves version 0 or 1 over what is there; false when the save reports failure.
+    std::function<bool(int version)> save;
+    // Only files under this folder are the save's to keep whole; "" for the whole data folder.
+    QString checked;
+};
+
+const std::vector<SaveKind> &SaveKinds();
+const SaveKind &FindSaveKind(const QString &name);
+
+// Every file under the folder by its relative path, and its bytes.
+using FolderSnapshot = QMap<QString, QByteArray>;
+FolderSnapshot Snapshot(const QString &folder);
+// Only the files under a save kind's checked folder.
+FolderSnapshot Checked(const FolderSnapshot &all, const SaveKind &kind);
