@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <vector>
 
@@ -21,4 +22,9 @@ inline double MedianMs(const std::function<void()> &work, int runs = 7,
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
+}
+
+// One figure, as every benchmark prints it.
+inline void Report(const char *name, double ms, double goal) {
+    std::printf("%s: %.1f ms (goal < %.0f)\n", name, ms, goal);
 }

@@ -1,16 +1,16 @@
-// Times reading, rewriting and compacting a full items file (32,767 records).
+// Times every kind of save with a full items file (32,767 records), each one on the disk (file
+// and folder synced) before it returns, and the reading of that file. The data folder is made
+// in the system's temporary folder: run it where that is a real disk, not a RAM disk.
+#include "contacts/VendorFile.h"
 #include "inventory/ItemFile.h"
+#include "inventory/Locations.h"
 #include "shell/BasicDiskRoutines.h"
+#include "shell/FieldLines.h"
 
 #include "BenchTimer.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-
-#include <algorithm>
-#include <cstdio>
-#include <functional>
 
 int main(int argc, char **argv) {
     QCoreApplication app(argc, argv);
@@ -27,13 +27,33 @@ int main(int argc, char **argv) {
         item.OnHand = qint16(k % 500);
         items.push_back({k, item});
     }
-    std::printf("rewrite 32767 items: %.1f ms\n", MedianMs([&] { RewriteItemsFile(items); }));
-    std::printf("read all 32767 items: %.1f ms\n", MedianMs([] { ReadAllItems(); }));
-    std::printf("write one record:     %.2f ms\n",
-                MedianMs([&] { WriteItemRecord(16000, items[15999].Item); }));
-    std::printf("delete record 2:      %.1f ms\n", MedianMs([&] {
-                    DeleteItemRecord(2);
-                    WriteItemRecord(ItemCount() + 1, items[1].Item);
-                }));
+    VendorRecord vendor;
+    vendor[VendorName] = QStringLiteral("Ace Supply");
+    for (int n = 1; n <= 200; ++n)
+        SaveVendor(n, vendor);
+
+    Report("rewrite 32767 items", MedianMs([&] { RewriteItemsFile(items); }), 50);
+    Report("read all 32767 items", MedianMs([] { ReadAllItems(); }), 50);
+    Report("write one item record", MedianMs([&] { WriteItemRecord(16000, items[15999].Item); }),
+           5);
+    Report("delete an item of 32767",
+           MedianMs([] { DeleteItemRecord(2); }, 7,
+                    [&] { WriteItemRecord(ItemCount() + 1, items[1].Item); }),
+           100);
+    Report("save a vendor", MedianMs([&] { SaveVendor(100, vendor); }), 5);
+    Report("delete a vendor of 200",
+           MedianMs([] { DeleteVendor(2); }, 7, [&] { SaveVendor(VendorCount() + 1, vendor); }),
+           20);
+    Report("save a field-line file", MedianMs([] {
+               WriteFieldLineFile("/Delivery.txt",
+                                  FieldLineWriter().String("Leave at the back door").EndLine(),
+                                  true);
+           }),
+           10);
+    Report("save the locations", MedianMs([] {
+               SaveLocationsFile({"Bin A", "Shed, back", "", "Van", ""});
+           }),
+           10);
+    Report("exit backup with 32767 items", MedianMs([] { BackupAllFiles(); }), 200);
     return 0;
 }

@@ -68,7 +68,7 @@ int main(int argc, char **argv) {
             UnloadForm(LoadForm<frmServices>());
             Settle();
         });
-    std::printf("open the maintenance screen:     %7.1f ms  (goal < 150)\n", open);
+    Report("open the maintenance screen", open, 150);
 
     frmServices *screen = LoadForm<frmServices>();
     screen->show();
@@ -82,7 +82,7 @@ int main(int argc, char **argv) {
             QCoreApplication::processEvents();
         },
         7);
-    std::printf("save an existing item:           %7.1f ms  (goal < 300)\n", save);
+    Report("save an existing item", save, 300);
 
     const double reload = MedianMs(
         [screen] {
@@ -93,12 +93,12 @@ int main(int argc, char **argv) {
             QCoreApplication::processEvents();
         },
         7);
-    std::printf("reload sorted by price:          %7.1f ms  (goal < 150)\n", reload);
+    Report("reload sorted by price", reload, 150);
 
     Printer::Current().device().setOutputFormat(QPrinter::PdfFormat);
     Printer::Current().device().setOutputFileName(dir.filePath(QStringLiteral("report.pdf")));
     const double report =
         MedianMs([screen] { PrintInventoryPages(InventoryReportTitle, *screen->fgItems, {}); }, 3);
-    std::printf("inventory report of all items:   %7.1f ms  (goal < 5000)\n", report);
+    Report("inventory report of all items", report, 5000);
     return 0;
 }

@@ -41,6 +41,13 @@ const QString CellNames[] = {
 
 } // namespace
 
+bool operator==(const ItemRecord &a, const ItemRecord &b) {
+    return a.Description == b.Description && a.Category == b.Category && a.Cost == b.Cost &&
+           a.Price == b.Price && a.OnHand == b.OnHand && a.DiscountPrice == b.DiscountPrice &&
+           a.DiscountQty == b.DiscountQty && a.ReorderAmount == b.ReorderAmount &&
+           a.ReorderAt == b.ReorderAt;
+}
+
 QString ItemsFileName() {
     return QStringLiteral("/VIInventoriedItems.txt");
 }

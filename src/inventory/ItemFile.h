@@ -23,6 +23,8 @@ struct ItemRecord {
     qint16 ReorderAt = 0;
 };
 
+bool operator==(const ItemRecord &a, const ItemRecord &b);
+
 constexpr int ItemRecordLength = 104;
 constexpr int DescriptionWidth = 50;
 constexpr int CategoryWidth = 20;

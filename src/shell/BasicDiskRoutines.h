@@ -48,8 +48,9 @@ bool WriteRecord(const QString &name, int recordLength, int recordNumber, const 
 bool WriteWholeFile(const QString &name, const QByteArray &bytes);
 
 void DeleteDataFile(const QString &name);
-// Deletes only the Backup copy of the file: a writer does so before it saves, so that a stale
-// copy cannot be restored over the newer file during the same run.
+// Deletes only the Backup copy of the file: a writer does so once its new file is in place, so
+// that a stale copy cannot be restored over the newer file during the same run, while a save
+// that fails keeps the copy.
 void DeleteBackupCopy(const QString &name);
 // The Backup copy goes first, then the file itself, so a stale copy can never come back.
 void DeleteWithBackup(const QString &name);
