@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -227,13 +228,6 @@ std::optional<QByteArray> ReadDataFile(const QString &name) {
     if (!file)
         return std::nullopt;
     return file->readAll();
-}
-
-std::unique_ptr<QFile> OpenForRandom(const QString &name) {
-    auto file = std::make_unique<QFile>(DataFilePath(name));
-    if (!file->open(QIODevice::ReadWrite))
-        return nullptr;
-    return file;
 }
 
 std::optional<QByteArray> ReadRecord(const QString &name, int recordLength, int recordNumber) {

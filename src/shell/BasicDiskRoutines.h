@@ -33,9 +33,6 @@ std::optional<QByteArray> ReadDataFile(const QString &name);
 // Sequential reading; null when the file cannot be opened.
 std::unique_ptr<QFile> OpenForInput(const QString &name);
 
-// Record access for reading and writing in place, creating the file when missing.
-std::unique_ptr<QFile> OpenForRandom(const QString &name);
-
 // Record n (1-based) of a fixed-length record file: its bytes (fewer at a cut-short end), or
 // nothing when the file cannot be read there.
 std::optional<QByteArray> ReadRecord(const QString &name, int recordLength, int recordNumber);

@@ -49,11 +49,7 @@ class TestKill : public QObject {
     Q_OBJECT
     int Kills = 0;
 private slots:
-    void killedSavesLeaveOneVersion_data() {
-        QTest::addColumn<QString>("kind");
-        for (const SaveKind &kind : SaveKinds())
-            QTest::newRow(qPrintable(kind.name)) << kind.name;
-    }
+    void killedSavesLeaveOneVersion_data() { AddSaveKindRows(); }
     void killedSavesLeaveOneVersion() {
         QFETCH(QString, kind);
         const SaveKind &save = FindSaveKind(kind);

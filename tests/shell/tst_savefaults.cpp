@@ -7,11 +7,7 @@ class TestSaveFaults : public QObject {
     Q_OBJECT
     int Faults = 0;
 private slots:
-    void everyFailedStepKeepsTheFiles_data() {
-        QTest::addColumn<QString>("kind");
-        for (const SaveKind &kind : SaveKinds())
-            QTest::newRow(qPrintable(kind.name)) << kind.name;
-    }
+    void everyFailedStepKeepsTheFiles_data() { AddSaveKindRows(); }
     void everyFailedStepKeepsTheFiles() {
         QFETCH(QString, kind);
         const SaveKind &save = FindSaveKind(kind);

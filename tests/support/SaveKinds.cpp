@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QTest>
 
 #include <cstdlib>
 
@@ -144,6 +145,12 @@ const SaveKind &FindSaveKind(const QString &name) {
             return kind;
     }
     std::abort(); // a test asked for a save that does not exist
+}
+
+void AddSaveKindRows() {
+    QTest::addColumn<QString>("kind");
+    for (const SaveKind &kind : SaveKinds())
+        QTest::newRow(qPrintable(kind.name)) << kind.name;
 }
 
 FolderSnapshot Snapshot(const QString &folder) {

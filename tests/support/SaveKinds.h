@@ -21,6 +21,8 @@ struct SaveKind {
 
 const std::vector<SaveKind> &SaveKinds();
 const SaveKind &FindSaveKind(const QString &name);
+// A test's data table: one row per save kind, its name in the column "kind".
+void AddSaveKindRows();
 
 // Every file under the folder by its relative path, and its bytes.
 using FolderSnapshot = QMap<QString, QByteArray>;
