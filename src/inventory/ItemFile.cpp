@@ -140,7 +140,9 @@ bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error) {
         }
         last = std::max(last, row.RecordNumber);
     }
-    if (items.empty() || items.front().Item.Description.isEmpty()) {
+    // An item without description is still an item of the file: only a table with no items
+    // at all leaves no file.
+    if (items.empty()) {
         DeleteWithBackup(ItemsFileName());
         return true;
     }
@@ -166,17 +168,26 @@ bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error) {
     return false;
 }
 
-std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error) {
-    auto cell = [&](int column) { return column < cells.size() ? cells.at(column) : QString(); };
+std::optional<ItemRecord> ItemFromCells(const std::vector<ItemCell> &cells, QString *error) {
+    auto cell = [&](int column) {
+        return size_t(column) < cells.size() ? cells[size_t(column)] : ItemCell();
+    };
     QString problem;
     auto money = [&](int column) {
-        const std::optional<Currency> value = Currency::parse(cell(column));
+        const ItemCell c = cell(column);
+        const std::optional<Currency> value =
+            c.number ? Currency::fromTenThousandths(*c.number) : Currency::parse(c.text);
         if (!value && problem.isEmpty())
             problem = QStringLiteral("%1 must be an amount of money.").arg(CellNames[column]);
         return value.value_or(Currency());
     };
     auto whole = [&](int column, qint64 min, qint64 max) {
-        const std::optional<qint64> value = TextToInteger(cell(column), min, max);
+        const ItemCell c = cell(column);
+        std::optional<qint64> value = c.number;
+        if (!value)
+            value = TextToInteger(c.text, min, max);
+        else if (*value < min || *value > max)
+            value.reset();
         if (!value && problem.isEmpty())
             problem = QStringLiteral("%1 must be a whole number from %2 to %3.")
                           .arg(CellNames[column])
@@ -185,8 +196,8 @@ std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error
         return value.value_or(0);
     };
     ItemRecord item;
-    item.Description = TrimPadding(cell(0).left(DescriptionWidth));
-    item.Category = TrimPadding(cell(1).left(CategoryWidth));
+    item.Description = TrimPadding(cell(0).text.left(DescriptionWidth));
+    item.Category = TrimPadding(cell(1).text.left(CategoryWidth));
     item.Cost = money(2);
     item.Price = money(3);
     item.OnHand = qint16(whole(4, -32768, 32767));
@@ -200,6 +211,13 @@ std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error
         return std::nullopt;
     }
     return item;
+}
+
+std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error) {
+    std::vector<ItemCell> typed;
+    for (const QString &text : cells)
+        typed.push_back({text, std::nullopt});
+    return ItemFromCells(typed, error);
 }
 
 bool AddCategory(QStringList &categories, const QString &name) {

@@ -50,8 +50,7 @@ struct NumberedItem {
     ItemRecord Item;
 };
 // The whole-file rewrite behind saving the item table: every item at its own record number.
-// The Backup copy is deleted once the new file is in place. No items, or a first item without
-// description, leave no file.
+// The Backup copy is deleted once the new file is in place. No items leave no file.
 bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error = nullptr);
 
 // Cells 0 to 8 of a grid row (Description, Category, Cost (Unit), Price, On-Hand, Disc Price,
@@ -59,6 +58,14 @@ bool RewriteItemsFile(const std::vector<NumberedItem> &items, QString *error = n
 // be converted, or is out of its field's range, refuses the whole row with a message for the
 // user in *error.
 std::optional<ItemRecord> ItemFromCells(const QStringList &cells, QString *error = nullptr);
+// A cell as a grid holds it: its text, or the number it shows (ten-thousandths for amounts),
+// which is taken as it is.
+struct ItemCell {
+    QString text;
+    std::optional<qint64> number;
+};
+std::optional<ItemRecord> ItemFromCells(const std::vector<ItemCell> &cells,
+                                        QString *error = nullptr);
 
 // Appends the category to the list unless it is empty or already there (exact comparison);
 // true when it was added.

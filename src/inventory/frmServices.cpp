@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "inventory/InventoryReport.h"
 #include "inventory/ItemFile.h"
+#include "inventory/ItemGrid.h"
 #include "inventory/Locations.h"
 #include "printing/FlexGrid.h"
 #include "shell/BasicDiskRoutines.h"
@@ -90,7 +91,6 @@ frmServices::frmServices() : Form(QStringLiteral("frmServices")) {
     layout->addLayout(HowTo());
     layout->addWidget(fgItems, 1);
     fraTallySheets = static_cast<QGroupBox *>(TallySheetsFrame());
-    fraTallySheets->hide();
     resize(1120, 780);
 
     connect(fgItems, &FlexGrid::Click, this, &frmServices::fgItems_Click);
@@ -241,14 +241,8 @@ QLayout *frmServices::HowTo() {
 }
 
 QWidget *frmServices::TallySheetsFrame() {
-    auto *frame = new QGroupBox(QStringLiteral("Print Inventory Tally Sheets"), this);
-    frame->setObjectName(QStringLiteral("fraTallySheets"));
-    // A panel floating over the screen, as clearly set apart as a dialog.
-    frame->setStyleSheet(QStringLiteral(
-        "QGroupBox#fraTallySheets { background: palette(window); border: 2px solid palette(dark);"
-        " border-radius: 4px; margin-top: 0; padding-top: 1.6em; font-weight: bold; }"
-        "QGroupBox#fraTallySheets::title { subcontrol-origin: padding; left: 10px; top: 6px; }"
-        "QGroupBox#fraTallySheets QWidget { font-weight: normal; }"));
+    QGroupBox *frame = FloatingFrame(QStringLiteral("fraTallySheets"),
+                                     QStringLiteral("Print Inventory Tally Sheets"), this);
     auto *grid = new QGridLayout(frame);
     grid->addWidget(
         WrappedLabel(QStringLiteral("Enter the name of up to five locations where Inventory is "
@@ -410,16 +404,7 @@ void frmServices::LoadSalesItems() {
         const ItemRecord &item = items[k];
         if (onlyCurrent && item.Category != current)
             continue;
-        cells.emplace_back(item.Description);
-        cells.emplace_back(item.Category);
-        cells.push_back(GridCell::Number(item.Cost.tenThousandths(), GridCell::PlainMoney));
-        cells.push_back(GridCell::Number(item.Price.tenThousandths(), GridCell::PlainMoney));
-        cells.push_back(GridCell::Number(item.OnHand, GridCell::Integer));
-        cells.push_back(GridCell::Number(item.DiscountPrice.tenThousandths(), GridCell::Money));
-        cells.push_back(GridCell::Number(item.DiscountQty, GridCell::Integer));
-        cells.push_back(GridCell::Number(item.ReorderAmount, GridCell::Integer));
-        cells.push_back(GridCell::Number(item.ReorderAt, GridCell::Integer));
-        cells.push_back(GridCell::Number(qint64(k) + 1, GridCell::Integer));
+        AppendItemCells(cells, item, int(k) + 1);
         if (!item.Category.isEmpty() && !known.contains(item.Category)) {
             known.insert(item.Category);
             newCategories << item.Category;
@@ -455,9 +440,7 @@ void frmServices::cmdServices_Click(int Index) {
         ReloadOrSort();
         break;
     case 3:
-        fraTallySheets->move((width() - fraTallySheets->width()) / 2,
-                             (height() - fraTallySheets->height()) / 3);
-        fraTallySheets->show();
+        ShowFloating(fraTallySheets);
         fraTallySheets->raise();
         txtTally[0]->setFocus();
         break;

@@ -34,11 +34,11 @@ void SetPrintFont(int size, bool bold, bool underline) {
     printer.SetFontUnderline(underline);
 }
 
-void PrintWrapped(int x, int y, int width, int /*spare*/, const QString &text) {
-    Printer &printer = Printer::Current();
+QStringList WrapText(const QString &text, int width) {
+    const Printer &printer = Printer::Current();
     const double room = width - 20;
+    QStringList lines;
     QString rest = text;
-    printer.CurrentY = y;
     do {
         // Lines break after a space: take the longest run of words that still fits.
         int fitted = 0; // length of the longest fitting candidate, its space included
@@ -55,13 +55,21 @@ void PrintWrapped(int x, int y, int width, int /*spare*/, const QString &text) {
             take = fitted > 0 ? fitted : tooWide; // a word too wide for the column goes alone
         else if (fitted > 0 && printer.TextWidth(rest) > room)
             take = fitted;
-        const QString line = rest.left(take);
+        lines << rest.left(take);
         rest = rest.mid(take);
         while (rest.startsWith(u' '))
             rest.remove(0, 1);
+    } while (!rest.isEmpty());
+    return lines;
+}
+
+void PrintWrapped(int x, int y, int width, int /*spare*/, const QString &text) {
+    Printer &printer = Printer::Current();
+    printer.CurrentY = y;
+    for (const QString &line : WrapText(text, width)) {
         printer.CurrentX = x;
         printer.Print(line);
-    } while (!rest.isEmpty());
+    }
 }
 
 bool ShowPrintDialog() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The general printing steps every document uses, on Printer::Current().
 
@@ -12,8 +13,11 @@ void SetUpPrinter(const QString &orientation, int colourFlag);
 void MoveToInches(double x, double y);
 // A size of 0 or less keeps the current size.
 void SetPrintFont(int size, bool bold, bool underline);
+// The text word-wrapped in the current font into lines at most width units wide (an empty
+// text is one empty line). A word wider than the column is a line of its own.
+QStringList WrapText(const QString &text, int width);
 // Prints the text word-wrapped in the column from x that is width twips wide, from y down,
-// one printed line after another. A word wider than the column is printed alone on its line.
+// one printed line after another.
 void PrintWrapped(int x, int y, int width, int spare, const QString &text);
 
 // Shows the main menu's print dialog; false when the user cancelled it.

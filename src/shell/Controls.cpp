@@ -1,5 +1,7 @@
 #include "shell/Controls.h"
 
+#include <QGroupBox>
+
 #include <QBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -72,6 +74,27 @@ QPixmap OrangeToggle(int size) {
     p.drawPolyline(QPolygonF({QPointF(size * 0.40, size * 0.28), QPointF(size * 0.64, size * 0.5),
                               QPointF(size * 0.40, size * 0.72)}));
     return pixmap;
+}
+
+QGroupBox *FloatingFrame(const QString &name, const QString &title, QWidget *parent) {
+    auto *frame = new QGroupBox(title, parent);
+    frame->setObjectName(name);
+    frame->setStyleSheet(
+        QStringLiteral(
+            "QGroupBox#%1 { background: palette(window); border: 2px solid palette(dark);"
+            " border-radius: 4px; margin-top: 0; padding-top: 1.6em; font-weight: bold; }"
+            "QGroupBox#%1::title { subcontrol-origin: padding; left: 10px; top: 6px; }"
+            "QGroupBox#%1 QWidget { font-weight: normal; }")
+            .arg(name));
+    frame->hide();
+    return frame;
+}
+
+void ShowFloating(QWidget *frame) {
+    const QWidget *screen = frame->parentWidget();
+    frame->move((screen->width() - frame->width()) / 2, (screen->height() - frame->height()) / 3);
+    frame->raise();
+    frame->show();
 }
 
 QLabel *WrappedLabel(const QString &text, QWidget *parent) {

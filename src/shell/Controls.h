@@ -54,5 +54,11 @@ QPixmap OrangeToggle(int size);
 QPushButton *CommandButton(const QString &name, const QString &caption, const QString &tip,
                            QWidget *parent);
 
+// A panel that floats over its screen, as clearly set apart as a dialog, hidden until
+// ShowFloating puts it in the middle of the screen.
+class QGroupBox;
+QGroupBox *FloatingFrame(const QString &name, const QString &title, QWidget *parent);
+void ShowFloating(QWidget *frame);
+
 // A label that wraps its text, the building block of the screens' instructions.
 QLabel *WrappedLabel(const QString &text, QWidget *parent = nullptr);

@@ -122,9 +122,22 @@ bool FormatCurrencyField(QLineEdit *box) {
     return false;
 }
 
+namespace {
+int Beeps = 0;
+} // namespace
+
+void SoundBeep() {
+    ++Beeps;
+    QApplication::beep();
+}
+
+int BeepsSounded() {
+    return Beeps;
+}
+
 void RefuseEntry(QWidget *box, const QString &wanted, Beep beep) {
     if (beep == Beep::Yes)
-        QApplication::beep();
+        SoundBeep();
     box->setFocus();
     if (auto *line = qobject_cast<QLineEdit *>(box))
         line->selectAll();

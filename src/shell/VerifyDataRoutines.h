@@ -32,6 +32,9 @@ bool FormatCurrencyField(QLineEdit *box);
 // beep alone goes unheard on a machine without sound. The note goes once the user types in the
 // box or leaves it.
 enum class Beep { Yes, No };
+// The computer's beep, counted so that a test can hear it.
+void SoundBeep();
+int BeepsSounded();
 void RefuseEntry(QWidget *box, const QString &wanted, Beep beep = Beep::Yes);
 // The notes the screens give, in the locale's own figures.
 QString WantedAmount();

@@ -3,22 +3,74 @@
 #include "shell/Forms.h"
 
 #include <array>
+#include <vector>
 
+class FlexGrid;
+class QAction;
 class QDateEdit;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
-// Picklists and returns to inventory: which of the two follows the main menu's choice.
+// Stock movements: a picklist takes units out of stock once it has printed correctly; a
+// return puts unused units back. The main menu's choice sets the mode each time the screen is
+// shown. The item table fgItems is the screen's own copy of the items file, which purchasing
+// also raises and saves through SaveItems.
 class frmInventory : public Form {
     Q_OBJECT
 public:
     frmInventory();
+    void Form_Load() override;
     void Form_Activate() override;
+    void Form_QueryUnload(int unloadMode) override;
+    void Form_Unload() override;
 
     QLabel *lblRoutine;
+    QGroupBox *fraPick;
+    QGroupBox *fraReturn;
+    QLabel *lblAddtoList;
+    QLabel *lblReturn;
+    QLabel *lblName;
+    QLabel *lblOnhand;
+    QLineEdit *txtUnits;
+    QLabel *lblSelectionAdded;
+    std::array<QPushButton *, 5> cmdServices{};
+    FlexGrid *fgItems;
+    FlexGrid *fgPicklist;
+    QGroupBox *fraPicklist;
     QDateEdit *DTPicker1; // the date by which the picklist is needed
-    std::array<QPushButton *, 1> cmdServices;
-    bool PicklistMode = false;
+    QPlainTextEdit *txtPick;
+    QAction *mnuPicklist;
 
+    bool PicklistMode = false;
+    bool PicklistPrinted = false;
+    // Units of each fgItems row on the current picklist (index = row).
+    std::vector<qint16> PickQty;
+    // The item table holds counts the items file does not have yet.
+    bool ItemsChanged = false;
+
+    void LoadAdditionalItems();
+    bool SaveItems();
+    void ResetPicklist();
+    void SelectPickItem();
+    void PrintPicklist();
+    void ApplyPicklist();
     void cmdServices_Click(int Index);
+    void fgItems_Click();
+
+private:
+    void AddToPicklist();
+    void SaveNewItemCount();
+    void LeaveToMenu();
+    void SetMode(bool picklist);
+    QWidget *SelectionFrame();
+    QWidget *PicklistFrame();
+    QGroupBox *Instructions(const QString &name, const QStringList &lines);
+    // The selected row, or 0 when the units box has nothing to act on.
+    int SelectedRow() const;
+    // True from the screen's load until the events after it have run: a show in the same
+    // step finds the table just read.
+    bool m_justLoaded = false;
 };

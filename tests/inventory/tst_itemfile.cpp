@@ -147,7 +147,10 @@ private slots:
         QVERIFY(!error.isEmpty());
         QCOMPARE(Descriptions(), QStringList({"a", "b", "c"}));
 
+        // A blank item sorted first is kept with the rest; only an empty table leaves no file.
         QVERIFY(RewriteItemsFile({{1, Item("")}, {2, Item("b")}}));
+        QCOMPARE(Descriptions(), QStringList({"", "b"}));
+        QVERIFY(RewriteItemsFile({}));
         QVERIFY(!data.exists("/VIInventoriedItems.txt"));
     }
 

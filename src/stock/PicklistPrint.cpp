@@ -1,0 +1,111 @@
+#include "stock/PicklistPrint.h"
+
+#include "common/Cp1252.h"
+#include "printing/InventoryForm.h"
+#include "printing/Printer.h"
+#include "printing/PrinterRoutines.h"
+#include "shell/BasicDiskRoutines.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr double Inch = 1440;
+constexpr double HeaderBoxBottom = 5040; // the frame's header box: the instructions stay in it
+constexpr double LinesBottom = 12240;    // 8.5 in, where the ruled body of the frame ends
+constexpr double PageBottom = 14400;     // 10 in
+const QString InstructionsFile = QStringLiteral("/PicklistInstructions.txt");
+
+void PrintHeadings() {
+    Printer &printer = Printer::Current();
+    MoveToInches(0.6, 4.05);
+    printer.Print(QStringLiteral("QTY"), false);
+    printer.CurrentX = 1.4 * Inch;
+    printer.Print(QStringLiteral("PICKED"), false);
+    printer.CurrentX = 2.5 * Inch;
+    printer.Print(QStringLiteral("DESCRIPTION"));
+    printer.ForeColor = 0;
+    SetPrintFont(10, false, false);
+}
+
+void StartPage() {
+    PrintDocumentFrame(QStringLiteral("Picklist"), 1.0, 0.6, false);
+    PrintHeadings();
+}
+
+void PrintInstructionsHeading(const QString &heading, double y) {
+    MoveToInches(1.0, y);
+    SetPrintFont(12, true, true);
+    Printer::Current().Print(heading);
+    Printer::Current().Print();
+    SetPrintFont(10, false, false);
+}
+
+// Prints the instructions under their heading in the header box, as far as they fit above its
+// bottom edge, and gives back the wrapped lines that did not fit.
+QStringList PrintInstructions(const QString &instructions) {
+    if (instructions.isEmpty())
+        return {};
+    Printer &printer = Printer::Current();
+    DeleteDataFile(InstructionsFile);
+    PrintInstructionsHeading(QStringLiteral("INSTRUCTIONS:"), 1.75);
+    QString text = instructions;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // Nothing else reads the file back; the lines print from the text itself, so that a file
+    // that could not be written costs the page nothing.
+    WriteWholeFile(InstructionsFile,
+                   ToCp1252(QString(text).replace(u'\n', QLatin1String("\r\n"))) + "\r\n");
+    QStringList rest;
+    for (const QString &line : text.split(u'\n')) {
+        for (const QString &wrapped : WrapText(line, 10080)) {
+            if (!rest.isEmpty() || printer.CurrentY + printer.TextHeight() > HeaderBoxBottom) {
+                rest << wrapped;
+                continue;
+            }
+            printer.CurrentX = Inch;
+            printer.Print(wrapped);
+        }
+    }
+    printer.ForeColor = 0;
+    return rest;
+}
+
+// What did not fit in the header box, on pages of its own after the lines.
+void PrintMoreInstructions(const QStringList &rest) {
+    Printer &printer = Printer::Current();
+    const QString heading = QStringLiteral("INSTRUCTIONS (continued):");
+    for (int k = 0; k < rest.size(); ++k) {
+        if (k == 0 || printer.CurrentY + printer.TextHeight() > PageBottom) {
+            printer.NewPage();
+            PrintInstructionsHeading(heading, 0.75);
+        }
+        printer.CurrentX = Inch;
+        printer.Print(rest.at(k));
+    }
+}
+
+} // namespace
+
+bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &instructions) {
+    Printer &printer = Printer::Current();
+    StartPage();
+    const QStringList rest = PrintInstructions(instructions);
+    printer.Print();
+    MoveToInches(0.75, 4.3);
+    for (const PicklistLine &line : lines) {
+        if (line.quantity == QLatin1String("0"))
+            continue;
+        if (printer.CurrentY + printer.TextHeight(line.quantity) >= LinesBottom) {
+            printer.NewPage();
+            StartPage();
+            printer.Print();
+            MoveToInches(0.75, 4.3);
+        }
+        printer.CurrentX = 1296 - printer.TextWidth(line.quantity);
+        printer.Print(line.quantity, false);
+        printer.CurrentX = 2.4 * Inch;
+        printer.Print(line.description);
+    }
+    PrintMoreInstructions(rest);
+    return printer.EndDoc();
+}
