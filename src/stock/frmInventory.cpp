@@ -83,17 +83,20 @@ frmInventory::frmInventory() : Form(QStringLiteral("frmInventory")) {
     fgItems->SetColAlignment(1, Qt::AlignRight);
 
     fgPicklist = new FlexGrid(QStringLiteral("fgPicklist"), this);
+    fgPicklist->setMinimumHeight(160);
     fgPicklist->SetCols(2);
     fgPicklist->SetTextMatrix(0, 0, QStringLiteral("Pick Qty"));
     fgPicklist->SetTextMatrix(0, 1, QStringLiteral("Item Description"));
     fgPicklist->SetColWidthChars(0, 9);
-    fgPicklist->SetColWidthChars(1, 40);
+    fgPicklist->SetColWidthChars(1, 50);
     fgPicklist->SetColAlignment(0, Qt::AlignHCenter);
     fgPicklist->SetColAlignment(1, Qt::AlignLeft);
     cmdServices[4] = CommandButton(QStringLiteral("cmdServices_4"),
                                    QStringLiteral("  Items Complete  Prepare Picklist"),
                                    QStringLiteral("Prepare to print the picklist"), this);
-    auto *picklist = new QVBoxLayout;
+    m_picklistColumn = new QWidget(this);
+    auto *picklist = new QVBoxLayout(m_picklistColumn);
+    picklist->setContentsMargins(0, 0, 0, 0);
     picklist->addWidget(new QLabel(QStringLiteral("Items Scheduled to Pick"), this));
     picklist->addWidget(fgPicklist, 1);
     picklist->addWidget(cmdServices[4], 0, Qt::AlignRight);
@@ -107,7 +110,7 @@ frmInventory::frmInventory() : Form(QStringLiteral("frmInventory")) {
     left->addWidget(SelectionFrame());
     left->addStretch();
     top->addLayout(left, 1);
-    top->addLayout(picklist, 1);
+    top->addWidget(m_picklistColumn, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setMenuBar(bar);
     layout->addWidget(lblRoutine);
@@ -141,8 +144,11 @@ QWidget *frmInventory::SelectionFrame() {
     lblName->setObjectName(QStringLiteral("lblName"));
     lblOnhand = new QLabel(NoCount, frame);
     lblOnhand->setObjectName(QStringLiteral("lblOnhand"));
-    for (QLabel *shown : {lblName, lblOnhand})
-        shown->setFrameShape(QFrame::Panel), shown->setFrameShadow(QFrame::Sunken);
+    for (QLabel *shown : {lblName, lblOnhand}) {
+        shown->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // As wide as its empty brackets, which show how much room there is.
+        shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(shown->text()) + 8);
+    }
     txtUnits = new QLineEdit(frame);
     txtUnits->setObjectName(QStringLiteral("txtUnits"));
     txtUnits->setMaxLength(9);
@@ -243,6 +249,8 @@ void frmInventory::SetMode(bool picklist) {
     cmdServices[1]->setText(picklist ? QStringLiteral("Add Items to Picklist")
                                      : QStringLiteral("Save New Item Count"));
     mnuPicklist->setEnabled(picklist);
+    // A return has no lines to schedule.
+    m_picklistColumn->setVisible(picklist);
 }
 
 void frmInventory::Form_QueryUnload(int unloadMode) {
@@ -379,11 +387,12 @@ void frmInventory::AddToPicklist() {
         txtUnits->clear();
         txtUnits->setEnabled(true);
         const qint64 left = std::max<qint64>(0, onHand - PickQty[size_t(r)]);
-        RefuseEntry(txtUnits, PickQty[size_t(r)] > 0
-                                  ? QStringLiteral("%1 more can be picked: %2 are on the list")
-                                        .arg(left)
-                                        .arg(PickQty[size_t(r)])
-                                  : QStringLiteral("%1 are on hand").arg(onHand));
+        RefuseEntry(txtUnits,
+                    PickQty[size_t(r)] > 0
+                        ? QStringLiteral("Only %1 more on hand: %2 already on the picklist")
+                              .arg(left)
+                              .arg(PickQty[size_t(r)])
+                        : QStringLiteral("Only %1 on hand").arg(onHand));
         return;
     }
     PickQty[size_t(r)] = qint16(total);

@@ -73,4 +73,5 @@ private:
     // True from the screen's load until the events after it have run: a show in the same
     // step finds the table just read.
     bool m_justLoaded = false;
+    QWidget *m_picklistColumn;
 };

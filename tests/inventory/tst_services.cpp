@@ -46,26 +46,6 @@ QStringList Column(const FlexGrid *grid, int col) {
     return cells;
 }
 
-int RowOf(const FlexGrid *grid, const QString &description) {
-    for (int r = 1; r < grid->Rows(); ++r) {
-        if (grid->TextMatrix(r, 0) == description)
-            return r;
-    }
-    return -1;
-}
-
-void ClickRow(FlexGrid *grid, int row) {
-    grid->scrollTo(grid->Model()->index(row - 1, 0));
-    const QRect cell = grid->visualRect(grid->Model()->index(row - 1, 0));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-    QCOMPARE(grid->Row(), row);
-}
-
-void Type(QLineEdit *box, const QString &text) {
-    box->clear();
-    QTest::keyClicks(box, text);
-}
-
 // Every row's record number is the place in the file of the item it shows.
 void CheckRecordNumbers(const FlexGrid *grid) {
     const std::vector<ItemRecord> items = ReadAllItems();

@@ -1,6 +1,7 @@
 #include "support/Gui.h"
 
 #include "common/Variables.h"
+#include "printing/FlexGrid.h"
 #include "shell/Rev11Common.h"
 
 #include <QAbstractButton>
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 
@@ -83,6 +85,26 @@ bool AllModalsHandled() {
     return ok;
 }
 
+int RowOf(const FlexGrid *grid, const QString &description) {
+    for (int r = 1; r < grid->Rows(); ++r) {
+        if (grid->TextMatrix(r, 0) == description)
+            return r;
+    }
+    return -1;
+}
+
+void ClickRow(FlexGrid *grid, int row) {
+    grid->scrollTo(grid->Model()->index(row - 1, 0));
+    const QRect cell = grid->visualRect(grid->Model()->index(row - 1, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+    QCOMPARE(grid->Row(), row);
+}
+
+void Type(QLineEdit *box, const QString &text) {
+    box->clear();
+    QTest::keyClicks(box, text);
+}
+
 Form *Screen(const QString &formName) {
     return LoadedForm(formName);
 }
@@ -121,6 +143,8 @@ void Screenshot(QWidget *widget, const QString &name) {
     if (folder.isEmpty() || !widget)
         return;
     QDir().mkpath(folder);
+    // The picture shows the screen as the user sees it: with its layout brought up to date.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     widget->grab().save(folder + "/" + name + ".png");
 }
 

@@ -32,6 +32,15 @@ template <class T = QWidget> T *Control(const QString &formName, const QString &
 Form *Screen(const QString &formName);
 bool ScreenVisible(const QString &formName);
 
+class FlexGrid;
+class QLineEdit;
+// The first grid row showing the description in column 0, or -1.
+int RowOf(const FlexGrid *grid, const QString &description);
+// Clicks the row (scrolled into view) as the user would.
+void ClickRow(FlexGrid *grid, int row);
+// Empties the box and types the text into it key by key.
+void Type(QLineEdit *box, const QString &text);
+
 // The note a screen shows beside a refused entry, or empty when none is showing.
 QString NoteShown(const QWidget *screen);
 

@@ -1,0 +1,357 @@
+#include "inventory/ItemFile.h"
+#include "printing/FlexGrid.h"
+#include "shell/Rev11Common.h"
+#include "shell/VerifyDataRoutines.h"
+#include "shell/frmStartup.h"
+#include "stock/frmInventory.h"
+#include "support/Gui.h"
+#include "support/Pdf.h"
+
+#include <QAction>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QByteArray Business = "\"Ace Plumbing\",\"12 Harbor Road\",\"\",\"Tampa\",\"FL\",\"33601\","
+                            "\"813-555-0100\",\"\",\"\"\r\n";
+
+ItemRecord Item(const QString &description, qint16 onHand, const QString &category = "Pipe") {
+    ItemRecord item;
+    item.Description = description;
+    item.Category = category;
+    item.OnHand = onHand;
+    item.Cost = Currency::fromCents(250);
+    return item;
+}
+
+void WriteItems(const std::vector<ItemRecord> &items) {
+    std::vector<NumberedItem> numbered;
+    for (size_t k = 0; k < items.size(); ++k)
+        numbered.push_back({int(k) + 1, items[k]});
+    QVERIFY(RewriteItemsFile(numbered));
+}
+
+qint16 OnHandInFile(const QString &description) {
+    for (const ItemRecord &item : ReadAllItems()) {
+        if (item.Description == description)
+            return item.OnHand;
+    }
+    return -1;
+}
+
+enum Mode { Return = 2, Picklist = 3 };
+
+} // namespace
+
+class TestPicklist : public QObject {
+    Q_OBJECT
+    frmInventory *screen = nullptr;
+
+    // Opens the screen from the main menu as the user does.
+    frmInventory *Open(Mode mode) {
+        frmStartup *menu = LoadForm<frmStartup>();
+        menu->show();
+        menu->optMainMenuSub[mode]->setChecked(true);
+        QTest::mouseClick(menu->cmdGoto, Qt::LeftButton);
+        screen = LoadForm<frmInventory>();
+        QApplication::setActiveWindow(screen);
+        return screen;
+    }
+
+    // Selects the item and enters the units; true when the screen took them.
+    bool Enter(const QString &description, int units) {
+        ClickRow(screen->fgItems, RowOf(screen->fgItems, description));
+        Type(screen->txtUnits, QString::number(units));
+        const int beeps = BeepsSounded();
+        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
+        return BeepsSounded() == beeps;
+    }
+
+    QString OnHandShown(const QString &description) const {
+        return screen->fgItems->TextMatrix(RowOf(screen->fgItems, description), 4);
+    }
+
+    // Items Complete, then Print Pick List in the set-up frame it shows.
+    void PressPrint() {
+        QTest::mouseClick(screen->cmdServices[4], Qt::LeftButton);
+        QVERIFY(screen->fraPicklist->isVisible());
+        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
+    }
+
+    // Prints the picklist into a PDF, answering the questions after it in turn.
+    QList<PdfWord> Print(const TestDataFolder &data,
+                         const QList<QMessageBox::StandardButton> &answers = {QMessageBox::Yes}) {
+        const QString path = data.path("/picklist.pdf");
+        PrintToPdf(path);
+        for (QMessageBox::StandardButton answer : answers)
+            AnswerMessageBox(answer);
+        PressPrint();
+        return ReadPdfWords(path);
+    }
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { QVERIFY(EndScreenTest()); }
+
+    void pickingStaysWithinStock_data() {
+        QTest::addColumn<QList<int>>("adds");
+        QTest::addColumn<QList<bool>>("taken");
+        QTest::newRow("all on hand") << QList<int>{5} << QList<bool>{true};
+        QTest::newRow("one more") << QList<int>{6} << QList<bool>{false};
+        // The second line of the same item counts what the first one takes.
+        QTest::newRow("twice, too many") << QList<int>{3, 3} << QList<bool>{true, false};
+        QTest::newRow("twice, all") << QList<int>{3, 2} << QList<bool>{true, true};
+    }
+    void pickingStaysWithinStock() {
+        QFETCH(QList<int>, adds);
+        QFETCH(QList<bool>, taken);
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 5)});
+        Open(Picklist);
+        QCOMPARE(screen->lblRoutine->text(), QString("Creating a Picklist"));
+        int lines = 0;
+        for (int k = 0; k < adds.size(); ++k) {
+            QCOMPARE(Enter("Elbow", adds[k]), taken[k]);
+            lines += taken[k];
+        }
+        Screenshot(screen, "picklist-" + QString(QTest::currentDataTag()).replace(' ', '-'));
+        QCOMPARE(screen->fgPicklist->Rows(), lines + 2); // heading, lines, the empty row
+        QCOMPARE(screen->fgPicklist->TextMatrix(lines + 1, 0), QString());
+        QCOMPARE(screen->cmdServices[2]->isEnabled(), lines > 0);
+    }
+
+    void itemAtZeroCannotBePicked() {
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 0)});
+        Open(Picklist);
+        const auto seen = AnswerMessageBox(QMessageBox::Ok);
+        ClickRow(screen->fgItems, 1);
+        QCOMPARE(seen->title, QString("No Items in Stock"));
+        QCOMPARE(seen->text, QString("The item count for Elbow is at zero\r\nThis item cannot be "
+                                     "added to the Picklist\r\nTo add to the item count, return to "
+                                     "the menu,\r\nSelect Manage Inventory and add to the item "
+                                     "count"));
+        QVERIFY(!screen->txtUnits->isEnabled());
+    }
+
+    // What each answer after the print does to the stock (3 of 10 picked).
+    void confirmingTakesStockOnce_data() {
+        QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+        QTest::addColumn<int>("left");
+        QTest::addColumn<int>("prints");
+        QTest::addColumn<bool>("atMenu");
+        using B = QList<QMessageBox::StandardButton>;
+        QTest::newRow("printed correctly") << B{QMessageBox::Yes} << 7 << 1 << false;
+        QTest::newRow("reprinted")
+            << B{QMessageBox::No, QMessageBox::Yes, QMessageBox::Yes} << 7 << 2 << false;
+        QTest::newRow("not reprinted") << B{QMessageBox::No, QMessageBox::No} << 10 << 1 << true;
+    }
+    void confirmingTakesStockOnce() {
+        QFETCH(QList<QMessageBox::StandardButton>, answers);
+        QFETCH(int, left);
+        QFETCH(int, prints);
+        QFETCH(bool, atMenu);
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 10), Item("Tee", 4)});
+        data.write("/Backup/VIInventoriedItems.txt", data.read("/VIInventoriedItems.txt"));
+        Open(Picklist);
+        QVERIFY(Enter("Elbow", 3));
+        // One print dialog; each print asks whether it came out right.
+        PrintToPdf(data.path("/picklist.pdf"));
+        QList<std::shared_ptr<SeenMessage>> seen;
+        for (QMessageBox::StandardButton answer : answers)
+            seen << AnswerMessageBox(answer);
+        PressPrint();
+        QCOMPARE(std::count_if(seen.begin(), seen.end(),
+                               [](const auto &m) {
+                                   return m->text == "Was the Picklist printed Correctly?" &&
+                                          m->title == "Print Confirmation";
+                               }),
+                 prints);
+        if (answers.size() > 1)
+            QCOMPARE(seen[1]->title, QString("Reprint Confirmation"));
+        QCOMPARE(OnHandInFile("Elbow"), qint16(left));
+        QCOMPARE(OnHandInFile("Tee"), qint16(4));
+        QCOMPARE(ScreenVisible("frmStartup"), atMenu);
+        // Nothing changed: the file, and its Backup copy, stay as they were.
+        QCOMPARE(data.exists("/Backup/VIInventoriedItems.txt"), left == 10);
+        if (!atMenu) {
+            QCOMPARE(OnHandShown("Elbow"), QString::number(left));
+            QCOMPARE(screen->fgPicklist->Rows(), 2); // ready for the next picklist
+        }
+    }
+
+    void cancelledPrintOrPicklistTakesNothing() {
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 10)});
+        Open(Picklist);
+        QVERIFY(Enter("Elbow", 3));
+        CancelPrintDialog();
+        const auto seen = AnswerMessageBox(QMessageBox::Ok);
+        PressPrint();
+        QCOMPARE(seen->text, QString("The Pick List will not be Printed"));
+        QCOMPARE(OnHandShown("Elbow"), QString("10"));
+
+        QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton); // Cancel Picklist
+        QVERIFY(Enter("Elbow", 2));
+        Print(data);
+        QCOMPARE(OnHandInFile("Elbow"), qint16(8));
+    }
+
+    void manyItemsLoadAndPick() {
+        TestDataFolder data;
+        std::vector<ItemRecord> items;
+        for (int k = 1; k <= 300; ++k)
+            items.push_back(Item(QStringLiteral("Part %1").arg(k, 3, 10, QLatin1Char('0')), 20));
+        WriteItems(items);
+        Open(Picklist);
+        QCOMPARE(screen->fgItems->Rows(), 301);
+        QVERIFY(Enter("Part 300", 20));
+        Print(data);
+        QCOMPARE(OnHandInFile("Part 300"), qint16(0));
+        QCOMPARE(OnHandInFile("Part 299"), qint16(20));
+    }
+
+    void printedPage() {
+        TestDataFolder data;
+        data.write("/MyBusinessData.txt", Business);
+        std::vector<ItemRecord> items = {Item("Copper elbow", 500), Item("Brass tee", 9)};
+        WriteItems(items);
+        Open(Picklist);
+        QVERIFY(Enter("Copper elbow", 12));
+        QVERIFY(Enter("Brass tee", 0)); // a "0" line is not printed
+        for (int k = 0; k < 38; ++k)
+            QVERIFY(Enter("Copper elbow", 1));
+        screen->txtPick->setPlainText("Load the van by seven");
+        screen->DTPicker1->setDate(QDate(2026, 12, 24));
+        const QList<PdfWord> words = Print(data);
+        KeepForReview(data.path("/picklist.pdf"), "picklist.pdf");
+
+        QCOMPARE(PdfPageCount(data.path("/picklist.pdf")), 2);
+        const auto near = [](double points, double units) {
+            return std::abs(points - FramePointsX(units)) < 1.5;
+        };
+        QVERIFY(near(FindWord(words, "Picklist", 1).xMin, 5.0 * 1440));
+        QVERIFY(near(FindWord(words, "Need", 1).xMin, 5.0 * 1440));
+        QVERIFY(FindWord(words, "12/24/26", 1).xMin > 0);
+        QVERIFY(near(FindWord(words, "QTY", 1).xMin, 0.6 * 1440));
+        QVERIFY(near(FindWord(words, "PICKED", 1).xMin, 1.4 * 1440));
+        QVERIFY(near(FindWord(words, "DESCRIPTION", 1).xMin, 2.5 * 1440));
+        QVERIFY(std::abs(FindWord(words, "QTY", 1).yMin - PointsY(4.05 * 1440)) < 3);
+        const PdfWord twelve = *std::find_if(words.begin(), words.end(), [](const PdfWord &w) {
+            return w.text == "12" && w.yMin > PointsY(4.05 * 1440); // not the street number
+        });
+        QVERIFY(near(twelve.xMax, 1296));
+        QVERIFY(near(FindWord(words, "Copper", 1).xMin, 2.4 * 1440));
+        QVERIFY(twelve.yMin > PointsY(4.3 * 1440) - 2);
+        QVERIFY(!WordTexts(words).contains("Brass"));
+        QVERIFY(near(FindWord(words, "INSTRUCTIONS:", 1).xMin, 1.0 * 1440));
+        QVERIFY(std::abs(FindWord(words, "INSTRUCTIONS:", 1).yMin - PointsY(1.75 * 1440)) < 3);
+        QVERIFY(near(FindWord(words, "Load", 1).xMin, 1.0 * 1440));
+        // The lines went on over the second page, under the whole frame again.
+        for (const QString &word : {"Picklist", "QTY", "Ace", "Copper"})
+            QVERIFY2(FindWord(words, word, 2).xMin > 0, qPrintable(word));
+        for (const PdfWord &word : words)
+            QVERIFY(word.yMax < PointsY(8.5 * 1440) + 2 || word.text == "Plumbing" ||
+                    word.yMin < PointsY(4.0 * 1440));
+        QCOMPARE(data.read("/PicklistInstructions.txt"), QByteArray("Load the van by seven\r\n"));
+    }
+
+    void longInstructionsKeepClearOfTheLines() {
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 10)});
+        Open(Picklist);
+        QVERIFY(Enter("Elbow", 1));
+        QStringList lines;
+        for (int k = 1; k <= 40; ++k)
+            lines << QStringLiteral("Step%1 check the stock").arg(k);
+        screen->txtPick->setPlainText(lines.join('\n'));
+        const QList<PdfWord> words = Print(data);
+        const double headings = FindWord(words, "QTY", 1).yMin;
+        for (int k = 1; k <= 40; ++k) {
+            const PdfWord step = FindWord(words, QStringLiteral("Step%1").arg(k));
+            QVERIFY2(step.xMin > 0, "every line printed");
+            QVERIFY(step.page > 1 || step.yMax < headings);
+        }
+        QVERIFY(FindWord(words, "(continued):", 2).xMin > 0);
+    }
+
+    void returnsAddToStock() {
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 0), Item("Tee", 7), Item("Cap", 32760)});
+        Open(Return);
+        QCOMPARE(screen->lblRoutine->text(), QString("Returning items to Stock"));
+        QCOMPARE(screen->cmdServices[1]->text(), QString("Save New Item Count"));
+        QVERIFY(!screen->mnuPicklist->isEnabled());
+        QVERIFY(Enter("Elbow", 4)); // an item at zero can be restocked
+        QVERIFY(Enter("Tee", 3));
+        QCOMPARE(OnHandShown("Elbow"), QString("4"));
+        QCOMPARE(OnHandShown("Tee"), QString("10"));
+        Screenshot(screen, "returns");
+        QCOMPARE(OnHandInFile("Tee"), qint16(7)); // not saved until Menu
+        const int beeps = BeepsSounded();
+        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton); // nothing to save
+        QCOMPARE(BeepsSounded(), beeps + 1);
+
+        const auto refused = AnswerMessageBox(QMessageBox::Ok);
+        QVERIFY(Enter("Cap", 8)); // past 32,767: said, nothing changes
+        QVERIFY(refused->text.contains("32767"));
+        QCOMPARE(OnHandShown("Cap"), QString("32760"));
+
+        QTest::mouseClick(screen->cmdServices[0], Qt::LeftButton);
+        QVERIFY(ScreenVisible("frmStartup"));
+        QCOMPARE(OnHandInFile("Elbow"), qint16(4));
+        QCOMPARE(OnHandInFile("Tee"), qint16(10));
+        QCOMPARE(OnHandInFile("Cap"), qint16(32760));
+    }
+
+    void closeBoxKeepsReturns() {
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 2)});
+        Open(Return);
+        QVERIFY(Enter("Elbow", 5));
+        screen->close();
+        QVERIFY(!ProgramRunning());
+        QCOMPARE(OnHandInFile("Elbow"), qint16(7));
+    }
+
+    void tableFollowsTheFile() {
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 2), Item("Tee", 1)});
+        Open(Return);
+        QTest::mouseClick(screen->cmdServices[0], Qt::LeftButton);
+        // Meanwhile the maintenance screen changes an item and adds one.
+        ItemRecord tee = Item("Tee", 6);
+        tee.Price = Currency::fromCents(1999);
+        QVERIFY(WriteItemRecord(2, tee));
+        QVERIFY(WriteItemRecord(3, Item("Cap", 9)));
+        Open(Return);
+        QVERIFY(Enter("Elbow", 1));
+        QTest::mouseClick(screen->cmdServices[0], Qt::LeftButton);
+        QCOMPARE(OnHandInFile("Elbow"), qint16(3));
+        QCOMPARE(OnHandInFile("Tee"), qint16(6));
+        QCOMPARE(ReadItemRecord(2)->Price, Currency::fromCents(1999));
+        QCOMPARE(OnHandInFile("Cap"), qint16(9));
+    }
+
+    void toggleShowsTheSetUp() {
+        TestDataFolder data;
+        WriteItems({Item("Elbow", 2)});
+        Open(Picklist);
+        QVERIFY(screen->mnuPicklist->isEnabled());
+        screen->mnuPicklist->trigger();
+        QVERIFY(screen->fraPicklist->isVisible());
+        Screenshot(screen, "picklist");
+        screen->mnuPicklist->trigger();
+        QVERIFY(!screen->fraPicklist->isVisible());
+    }
+};
+
+QTEST_MAIN(TestPicklist)
+#include "tst_picklist.moc"
