@@ -7,6 +7,7 @@
 #include "shell/BasicDiskRoutines.h"
 #include "shell/FieldLines.h"
 
+#include "BenchData.h"
 #include "BenchTimer.h"
 
 #include <QCoreApplication>
@@ -17,16 +18,7 @@ int main(int argc, char **argv) {
     QTemporaryDir dir;
     SetAppPath(dir.path());
 
-    std::vector<NumberedItem> items;
-    for (int k = 1; k <= MaxItemRecords; ++k) {
-        ItemRecord item;
-        item.Description = QStringLiteral("Copper elbow fitting %1").arg(k);
-        item.Category = QStringLiteral("Plumbing %1").arg(k % 40);
-        item.Cost = Currency::fromCents(k * 7 % 100000);
-        item.Price = Currency::fromCents(k * 13 % 200000);
-        item.OnHand = qint16(k % 500);
-        items.push_back({k, item});
-    }
+    const std::vector<NumberedItem> items = BenchItems();
     VendorRecord vendor;
     vendor[VendorName] = QStringLiteral("Ace Supply");
     for (int n = 1; n <= 200; ++n)

@@ -1,6 +1,5 @@
 // Times item maintenance over a full items file (32,767 records): opening the screen,
 // saving an existing item, reloading sorted by price, and printing the inventory report to PDF.
-#include "common/Memory.h"
 #include "inventory/InventoryReport.h"
 #include "inventory/ItemFile.h"
 #include "inventory/frmServices.h"
@@ -8,6 +7,7 @@
 #include "printing/Printer.h"
 #include "shell/BasicDiskRoutines.h"
 
+#include "ScreenBench.h"
 #include "BenchTimer.h"
 
 #include <QApplication>
@@ -32,31 +32,8 @@ void Settle() {
 } // namespace
 
 int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    KeepFreedMemoryForReuse(); // as Main() does
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QTemporaryDir dir;
-    SetAppPath(dir.path());
-
-    std::vector<NumberedItem> items;
-    const char *categories[] = {"Plumbing", "Electrical", "HVAC",     "Fasteners",
-                                "Tools",    "Adhesives",  "Lighting", "Safety"};
-    for (int k = 1; k <= MaxItemRecords; ++k) {
-        ItemRecord item;
-        item.Description =
-            QStringLiteral("Stock item number %1 with a longer name").arg(k * 7919 % 32768);
-        item.Category = QString::fromLatin1(categories[k % 8]) + QString::number(k % 13);
-        item.Cost = Currency::fromCents(k * 37 % 250000);
-        item.Price = Currency::fromCents(k * 53 % 400000);
-        item.OnHand = qint16(k % 900);
-        item.DiscountPrice = Currency::fromCents(k * 41 % 300000);
-        item.DiscountQty = k % 50;
-        item.ReorderAmount = qint16(k % 24);
-        item.ReorderAt = qint16(k % 12);
-        items.push_back({k, item});
-    }
-    RewriteItemsFile(items);
+    ScreenBench bench(argc, argv);
+    const QTemporaryDir &dir = bench.dir;
 
     const double open = MedianMs(
         [] {

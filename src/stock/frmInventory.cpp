@@ -35,13 +35,6 @@ const Column Columns[] = {
     {"Description", 49}, {"Category", 13}, {"Cost (Unit)", 14}, {"Price", 15},  {"On-Hand", 8},
     {"Disc Price", 11},  {"Disc Qty", 9},  {"Reorder", 8},      {"When At", 8}, {"Rec", 4}};
 
-// The number typed in the units box; nothing when it holds none.
-std::optional<qint64> Units(const QLineEdit *box) {
-    bool ok = false;
-    const qint64 units = box->text().toLongLong(&ok);
-    return ok ? std::optional(units) : std::nullopt;
-}
-
 } // namespace
 
 frmInventory::frmInventory() : Form(QStringLiteral("frmInventory")) {
@@ -309,9 +302,19 @@ void frmInventory::ResetPicklist() {
     std::fill(PickQty.begin(), PickQty.end(), qint16(0));
 }
 
-int frmInventory::SelectedRow() const {
+std::optional<qint64> frmInventory::UnitsEntered(const QString &wanted) {
     const int r = fgItems->Row();
-    return txtUnits->isEnabled() && r >= 1 && size_t(r) < PickQty.size() ? r : 0;
+    const bool selected = txtUnits->isEnabled() && r >= 1 && size_t(r) < PickQty.size();
+    bool number = false;
+    const qint64 units = txtUnits->text().toLongLong(&number);
+    if (selected && number)
+        return units;
+    txtUnits->clear();
+    if (selected)
+        RefuseEntry(txtUnits, wanted);
+    else
+        RefuseEntry(fgItems, QStringLiteral("Click an item in the grid first"));
+    return std::nullopt;
 }
 
 void frmInventory::fgItems_Click() {
@@ -369,15 +372,11 @@ void frmInventory::cmdServices_Click(int Index) {
 }
 
 void frmInventory::AddToPicklist() {
-    const int r = SelectedRow();
-    const std::optional<qint64> units = Units(txtUnits);
-    if (!units || r == 0) {
-        txtUnits->clear();
-        RefuseEntry(txtUnits->isEnabled() ? static_cast<QWidget *>(txtUnits) : fgItems,
-                    r == 0 ? QStringLiteral("Click an item in the grid first")
-                           : QStringLiteral("Enter the number of units to pick"));
+    const std::optional<qint64> units =
+        UnitsEntered(QStringLiteral("Enter the number of units to pick"));
+    if (!units)
         return;
-    }
+    const int r = fgItems->Row();
     txtUnits->setEnabled(false);
     // What the list already takes of the item counts too: two lines of one item must not
     // take out more than is on hand.
@@ -410,15 +409,11 @@ void frmInventory::AddToPicklist() {
 }
 
 void frmInventory::SaveNewItemCount() {
-    const int r = SelectedRow();
-    const std::optional<qint64> units = Units(txtUnits);
-    if (!units || r == 0) {
-        txtUnits->clear();
-        RefuseEntry(txtUnits->isEnabled() ? static_cast<QWidget *>(txtUnits) : fgItems,
-                    r == 0 ? QStringLiteral("Click an item in the grid first")
-                           : QStringLiteral("Enter the number of units returned"));
+    const std::optional<qint64> units =
+        UnitsEntered(QStringLiteral("Enter the number of units returned"));
+    if (!units)
         return;
-    }
+    const int r = fgItems->Row();
     const qint64 onHand = lblOnhand->text().toLongLong();
     if (onHand + *units > 32767) {
         MsgBox(QStringLiteral("%1 has %2 on hand, and an item can hold at most 32767 units: "

@@ -3,6 +3,7 @@
 #include "shell/Forms.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class FlexGrid;
@@ -68,8 +69,9 @@ private:
     QWidget *SelectionFrame();
     QWidget *PicklistFrame();
     QGroupBox *Instructions(const QString &name, const QStringList &lines);
-    // The selected row, or 0 when the units box has nothing to act on.
-    int SelectedRow() const;
+    // The units typed for the item selected in fgItems; refused, with the note wanted, when
+    // there is no item selected or no number typed.
+    std::optional<qint64> UnitsEntered(const QString &wanted);
     // True from the screen's load until the events after it have run: a show in the same
     // step finds the table just read.
     bool m_justLoaded = false;

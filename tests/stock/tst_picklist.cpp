@@ -255,7 +255,7 @@ private slots:
         QVERIFY(std::abs(FindWord(words, "INSTRUCTIONS:", 1).yMin - PointsY(1.75 * 1440)) < 3);
         QVERIFY(near(FindWord(words, "Load", 1).xMin, 1.0 * 1440));
         // The lines went on over the second page, under the whole frame again.
-        for (const QString &word : {"Picklist", "QTY", "Ace", "Copper"})
+        for (const char *word : {"Picklist", "QTY", "Ace", "Copper"})
             QVERIFY2(FindWord(words, word, 2).xMin > 0, qPrintable(word));
         for (const PdfWord &word : words)
             QVERIFY(word.yMax < PointsY(8.5 * 1440) + 2 || word.text == "Plumbing" ||
