@@ -43,3 +43,10 @@ QString Currency::toPlainString(const QLocale &locale) const {
         text += locale.decimalPoint() + fraction;
     return negative ? locale.negativeSign() + text : text;
 }
+
+std::optional<Currency> Currency::times(qint64 factor) const {
+    qint64 product = 0;
+    if (__builtin_mul_overflow(m_value, factor, &product))
+        return std::nullopt;
+    return Currency(product);
+}

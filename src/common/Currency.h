@@ -24,6 +24,9 @@ public:
     // the form in which the item grid holds amounts while it sorts them.
     QString toPlainString(const QLocale &locale = QLocale()) const;
 
+    // The amount times a whole number, exactly; nothing when the product does not fit.
+    std::optional<Currency> times(qint64 factor) const;
+
     friend constexpr bool operator==(Currency a, Currency b) { return a.m_value == b.m_value; }
     friend constexpr bool operator!=(Currency a, Currency b) { return a.m_value != b.m_value; }
     friend constexpr bool operator<(Currency a, Currency b) { return a.m_value < b.m_value; }

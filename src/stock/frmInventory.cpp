@@ -217,15 +217,19 @@ void frmInventory::Form_Load() {
     QTimer::singleShot(0, this, [this] { m_justLoaded = false; });
 }
 
-void frmInventory::Form_Activate() {
+void frmInventory::RefreshItemTable() {
     // The items file may have changed on the maintenance screen since the table was read;
     // saving a stale table would undo those changes.
-    if (!m_justLoaded && !ItemsChanged) {
-        fgItems->SetRows(1);
-        PickQty.assign(1, 0);
-        if (FileExistsOrRestore(ItemsFileName()))
-            LoadAdditionalItems();
-    }
+    if (m_justLoaded || ItemsChanged)
+        return;
+    fgItems->SetRows(1);
+    PickQty.assign(1, 0);
+    if (FileExistsOrRestore(ItemsFileName()))
+        LoadAdditionalItems();
+}
+
+void frmInventory::Form_Activate() {
+    RefreshItemTable();
     m_justLoaded = false;
     ResetPicklist();
     SetMode(LoadForm<frmStartup>()->optMainMenuSub[3]->isChecked());

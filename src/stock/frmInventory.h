@@ -53,6 +53,8 @@ public:
     bool ItemsChanged = false;
 
     void LoadAdditionalItems();
+    // Reads the table afresh from the items file, unless it holds counts not saved yet.
+    void RefreshItemTable();
     bool SaveItems();
     void ResetPicklist();
     void SelectPickItem();

@@ -1,0 +1,106 @@
+#include "purchasing/POPrint.h"
+
+#include "common/Cp1252.h"
+#include "printing/InventoryForm.h"
+#include "printing/Printer.h"
+#include "printing/PrinterRoutines.h"
+#include "shell/BasicDiskRoutines.h"
+
+namespace {
+
+constexpr double Inch = 1440;
+constexpr double LinesBottom = 12240; // 8.5 in, where the delivery block begins
+constexpr double DeliveryBottom = 13536;
+const QString Title = QStringLiteral("Purchase Order");
+
+void PrintRight(double edge, const QString &text, bool endLine) {
+    Printer &printer = Printer::Current();
+    printer.CurrentX = edge - printer.TextWidth(text);
+    printer.Print(text, endLine);
+}
+
+void PrintPOHeadings() {
+    Printer &printer = Printer::Current();
+    MoveToInches(0, 4.05);
+    const std::pair<const char *, double> headings[] = {
+        {"ORDERED", 0.4}, {"FILLED", 1.5}, {"DESCRIPTION", 3.2}, {"COST", 6.1}, {"EXTENSION", 7.2}};
+    for (const auto &[text, x] : headings) {
+        printer.CurrentX = x * Inch;
+        printer.Print(QString::fromLatin1(text), QLatin1String(text) == "EXTENSION");
+    }
+    printer.ForeColor = 0;
+    SetPrintFont(10, false, false);
+}
+
+void StartPage() {
+    PrintDocumentFrame(Title, 1.0, 0.6, true);
+    PrintPOHeadings();
+}
+
+void StartLines() {
+    Printer::Current().Print();
+    MoveToInches(0.75, 4.3);
+}
+
+void PrintPOLines(const std::vector<POLine> &lines) {
+    Printer &printer = Printer::Current();
+    StartLines();
+    for (const POLine &line : lines) {
+        if (line.Quantity == QLatin1String("0"))
+            continue;
+        if (printer.CurrentY + printer.TextHeight(line.Quantity) >= LinesBottom) {
+            printer.NewPage();
+            StartPage();
+            StartLines();
+        }
+        PrintRight(1296, line.Quantity, false);
+        printer.CurrentX = 2.4 * Inch;
+        printer.Print(line.Description, false);
+        PrintRight(9360, line.Cost, false);
+        PrintRight(11376, line.Extension, true);
+        printer.CurrentY += 100;
+        printer.Line(360, printer.CurrentY, 11880, printer.CurrentY);
+        printer.CurrentY += 100;
+    }
+}
+
+void PrintDeliveryText(const QString &text) {
+    Printer &printer = Printer::Current();
+    const QString instructions = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    DeleteDataFile(QStringLiteral("/Delivery.txt"));
+    WriteWholeFile(QStringLiteral("/Delivery.txt"),
+                   ToCp1252(QString(instructions).replace(u'\n', QLatin1String("\r\n"))) + "\r\n");
+    printer.ForeColor = 0x0000FF; // red
+    MoveToInches(1.3, 8.5);
+    for (const QString &line : instructions.split(u'\n')) {
+        if (printer.CurrentY > DeliveryBottom)
+            break; // the room above the frame's foot is full
+        PrintWrapped(1872, int(printer.CurrentY), 7632, 720, line);
+    }
+    // Even when the text was cut off there: nothing after it is meant to be red.
+    printer.ForeColor = 0;
+}
+
+} // namespace
+
+bool PrintPOPages(bool blank, const std::vector<POLine> &lines, const PODelivery &delivery) {
+    Printer &printer = Printer::Current();
+    StartPage();
+    if (blank) {
+        DrawBlankOrderLines();
+    } else {
+        PrintPOLines(lines);
+        SetPrintFont(12, true, false);
+        MoveToInches(0.3, 8.5);
+        printer.Print(QStringLiteral("Deliver to:"));
+    }
+    if (!delivery.Text.isEmpty()) {
+        PrintDeliveryText(delivery.Text);
+    } else if (delivery.HoldForPickup) {
+        MoveToInches(1.3, 8.6);
+        printer.Print(QStringLiteral("Hold for Pickup at Counter"));
+    } else {
+        PrintBusinessHeader(1.3, 8.5, 12);
+    }
+    return printer.EndDoc();
+}

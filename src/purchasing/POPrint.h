@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+// The printed purchase order: the page frame with the PO number, date and vendor, the column
+// headings, the lines with their rules, and the delivery block.
+
+struct POLine {
+    QString Quantity;
+    QString Description;
+    QString Cost;
+    QString Extension;
+};
+
+struct PODelivery {
+    QString Text;       // the delivery instructions, printed in red when there are any
+    bool HoldForPickup; // without instructions: "Hold for Pickup at Counter", else the business
+};
+
+// The pages on the printer SetUpPrinter has prepared: a blank PO has ruled writing lines
+// instead of the item lines. The delivery instructions are written to "Delivery.txt" as they
+// print. False when the printing failed.
+bool PrintPOPages(bool blank, const std::vector<POLine> &lines, const PODelivery &delivery);
