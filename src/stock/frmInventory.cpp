@@ -20,7 +20,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 namespace {
 
@@ -213,14 +212,12 @@ void frmInventory::Form_Load() {
     fgItems->SetRows(1);
     if (FileExistsOrRestore(ItemsFileName()))
         LoadAdditionalItems();
-    m_justLoaded = true;
-    QTimer::singleShot(0, this, [this] { m_justLoaded = false; });
 }
 
 void frmInventory::RefreshItemTable() {
     // The items file may have changed on the maintenance screen since the table was read;
     // saving a stale table would undo those changes.
-    if (m_justLoaded || ItemsChanged)
+    if (ItemsChanged)
         return;
     fgItems->SetRows(1);
     PickQty.assign(1, 0);
@@ -230,7 +227,6 @@ void frmInventory::RefreshItemTable() {
 
 void frmInventory::Form_Activate() {
     RefreshItemTable();
-    m_justLoaded = false;
     ResetPicklist();
     SetMode(LoadForm<frmStartup>()->optMainMenuSub[3]->isChecked());
 }

@@ -74,8 +74,5 @@ private:
     // The units typed for the item selected in fgItems; refused, with the note wanted, when
     // there is no item selected or no number typed.
     std::optional<qint64> UnitsEntered(const QString &wanted);
-    // True from the screen's load until the events after it have run: a show in the same
-    // step finds the table just read.
-    bool m_justLoaded = false;
     QWidget *m_picklistColumn;
 };

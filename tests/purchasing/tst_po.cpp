@@ -1,0 +1,493 @@
+#include "contacts/VendorFile.h"
+#include "contacts/frmContacts.h"
+#include "inventory/ItemFile.h"
+#include "printing/FlexGrid.h"
+#include "printing/Printer.h"
+#include "purchasing/CustomerFile.h"
+#include "purchasing/PONumber.h"
+#include "purchasing/frmPO.h"
+#include "shell/VerifyDataRoutines.h"
+#include "shell/frmStartup.h"
+#include "stock/frmInventory.h"
+#include "support/Gui.h"
+#include "support/Pdf.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QByteArray Business = "\"Ace Plumbing\",\"12 Harbor Road\",\"\",\"Tampa\",\"FL\",\"33601\","
+                            "\"813-555-0100\",\"\",\"\"\r\n";
+
+ItemRecord Item(const QString &description, qint16 onHand, qint16 reorder = 6, qint16 level = 2,
+                qint64 costCents = 250) {
+    ItemRecord item;
+    item.Description = description;
+    item.Category = QStringLiteral("Pipe");
+    item.OnHand = onHand;
+    item.ReorderAmount = reorder;
+    item.ReorderAt = level;
+    item.Cost = Currency::fromCents(costCents);
+    return item;
+}
+
+void WriteItems(const std::vector<ItemRecord> &items) {
+    std::vector<NumberedItem> numbered;
+    for (size_t k = 0; k < items.size(); ++k)
+        numbered.push_back({int(k) + 1, items[k]});
+    QVERIFY(RewriteItemsFile(numbered));
+}
+
+std::vector<qint16> OnHand() {
+    std::vector<qint16> counts;
+    for (const ItemRecord &item : ReadAllItems())
+        counts.push_back(item.OnHand);
+    return counts;
+}
+
+// A customer record as the invoicing program writes it: fields at their offsets, space-padded.
+QByteArray Customer(const QMap<int, QByteArray> &fields) {
+    QByteArray record(CustomerRecordLength, ' ');
+    for (auto it = fields.begin(); it != fields.end(); ++it)
+        record.replace(it.key(), it.value().size(), it.value());
+    return record;
+}
+
+const QByteArray Acme = Customer({{20, "Acme Builders"},
+                                  {65, "4 Dock St"},
+                                  {125, "Tampa"},
+                                  {170, "FL"},
+                                  {182, "33602"},
+                                  {314, "Business"}});
+const QByteArray Jones = Customer({{20, "Jones acct"},
+                                   {65, "9 Elm Rd"},
+                                   {100, "Unit 2"},
+                                   {125, "Ocala"},
+                                   {170, "FL"},
+                                   {182, "34470"},
+                                   {263, "Mr."},
+                                   {273, "Sam"},
+                                   {289, "Jones"},
+                                   {314, "Personal"}});
+
+} // namespace
+
+class TestPO : public QObject {
+    Q_OBJECT
+    frmPO *screen = nullptr;
+
+    // Vendors and items in place, the screen opened from the main menu.
+    frmPO *Open(const TestDataFolder &data, const std::vector<ItemRecord> &items) {
+        data.write("/MyBusinessData.txt", Business);
+        if (!data.exists("/VendorData.txt")) {
+            VendorRecord vendor;
+            vendor[VendorName] = "Gulf Supply";
+            vendor[VendorAddress1] = "77 Bay Blvd";
+            vendor[VendorCity] = "Tampa";
+            vendor[VendorPostalCode] = "33605";
+            SaveVendor(1, vendor);
+        }
+        WriteItems(items);
+        LoadForm<frmPO>();
+        LoadForm<frmContacts>();
+        frmStartup *menu = LoadForm<frmStartup>();
+        menu->show();
+        menu->optMainMenuSub[0]->setChecked(true);
+        QTest::mouseClick(menu->cmdGoto, Qt::LeftButton);
+        screen = LoadForm<frmPO>();
+        QApplication::setActiveWindow(screen);
+        return screen;
+    }
+
+    // Back to the main menu and into the screen again, as the user goes.
+    void Reopen() {
+        if (screen->isVisible())
+            screen->cmdPO_Click(0); // Menu, from whichever frame shows
+        LoadForm<frmStartup>()->optMainMenuSub_DblClick(0);
+    }
+
+    void Create(int type, bool vendor = true) {
+        screen->optPO[size_t(type)]->click();
+        if (vendor)
+            screen->cboVendors->setCurrentIndex(0);
+        QTest::mouseClick(screen->cmdPO[2], Qt::LeftButton);
+    }
+
+    QStringList Column(int col) const {
+        QStringList cells;
+        for (int r = 1; r < screen->fgItems->Rows(); ++r)
+            cells << screen->fgItems->TextMatrix(r, col);
+        return cells;
+    }
+
+    // Types into the quantity cell of the row.
+    void TypeQuantity(int row, const QString &keys) {
+        screen->fgItems->setFocus();
+        screen->fgItems->setCurrentIndex(screen->fgItems->Model()->index(row - 1, 0));
+        QTest::keyClick(screen->fgItems, Qt::Key_Backspace);
+        QTest::keyClicks(screen->fgItems, keys);
+    }
+
+    // Print PO, then the print panel's Print PO into a PDF.
+    QList<PdfWord> Print(const TestDataFolder &data, bool fromGrid = true,
+                         QMessageBox::StandardButton jobSite = QMessageBox::NoButton) {
+        if (fromGrid)
+            QTest::mouseClick(screen->cmdPO[5], Qt::LeftButton);
+        const QString path = data.path("/po.pdf");
+        PrintToPdf(path);
+        if (jobSite != QMessageBox::NoButton)
+            AnswerMessageBox(jobSite);
+        QTest::mouseClick(screen->cmdInvoiceContinue, Qt::LeftButton);
+        return ReadPdfWords(path);
+    }
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { QVERIFY(EndScreenTest()); }
+
+    void numberKeptOnlyByPrintedOrders() {
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1)});
+        QCOMPARE(screen->lblNextPO->text(), QString("1000"));
+        Create(2);
+        QTest::mouseClick(screen->cmdPO[1], Qt::LeftButton); // added without printing
+        QVERIFY(!data.exists("/PONumber.txt"));
+        QCOMPARE(OnHand(), std::vector<qint16>{7});
+
+        Reopen();
+        QCOMPARE(screen->lblNextPO->text(), QString("1000"));
+        Create(1, false); // the blank PO needs no vendor
+        QVERIFY(screen->fraPrintReady->isVisible());
+        QVERIFY(!screen->fraPicklist->isVisible());
+        Print(data, false);
+        QCOMPARE(data.read("/PONumber.txt"), QByteArray(" 1000 \r\n"));
+        QVERIFY(ScreenVisible("frmStartup"));
+        Reopen();
+        QCOMPARE(screen->lblNextPO->text(), QString("1001"));
+
+        // The last number there is: none can follow it.
+        data.write("/PONumber.txt", " 32767 \r\n");
+        Reopen();
+        const auto seen = AnswerMessageBox(QMessageBox::Ok);
+        Create(2);
+        QVERIFY(seen->text.contains("32767"));
+        QVERIFY(screen->fraMain->isVisible());
+    }
+
+    void vendorFirst() {
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1)});
+        const auto seen = AnswerMessageBox(QMessageBox::Ok);
+        Create(2, false);
+        QCOMPARE(seen->text, QString("Select a Vendor before continuing"));
+        QVERIFY(screen->fraMain->isVisible());
+    }
+
+    void gridFilledByType_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QStringList>("descriptions");
+        QTest::addColumn<QStringList>("quantities");
+        QTest::newRow("low stock") << 0 << QStringList{"Low"} << QStringList{"6"};
+        QTest::newRow("all items") << 2 << QStringList{"Low", "Full"} << QStringList{"6", "6"};
+        QTest::newRow("job site") << 3 << QStringList{"Low", "Full"} << QStringList{"0", "0"};
+    }
+    void gridFilledByType() {
+        QFETCH(int, type);
+        QFETCH(QStringList, descriptions);
+        QFETCH(QStringList, quantities);
+        TestDataFolder data;
+        // Whole numbers compared, not text: "9" <= "10" and "10" > "9".
+        Open(data, {Item("Low", 9, 6, 10), Item("Full", 10, 6, 9)});
+        Create(type);
+        QCOMPARE(Column(1), descriptions);
+        QCOMPARE(Column(0), quantities);
+        QCOMPARE(Column(3).first(), QString("$15.00")); // the reorder amount times the cost
+        QCOMPARE(screen->Label3[22]->isVisible(), type == 3);
+        QCOMPARE(screen->cmdPO[1]->isEnabled(), type != 3);
+        QCOMPARE(screen->cmdPO[5]->text(),
+                 QString(type == 3 ? "Print PO" : "Print PO and Add to Inventory"));
+    }
+
+    void editingLines() {
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1), Item("Tee", 1)});
+        Create(2);
+        screen->fgItems->setFocus();
+        screen->fgItems->setCurrentIndex(screen->fgItems->Model()->index(0, 0));
+        QTest::keyClick(screen->fgItems, Qt::Key_Backspace);
+        QCOMPARE(Column(0).first(), QString());
+        QCOMPARE(Column(3).first(), QString("$0.00"));
+        QTest::keyClicks(screen->fgItems, "1x2");
+        QCOMPARE(Column(0).first(), QString("12"));
+        QCOMPARE(Column(3).first(), QString("$30.00"));
+        const int beeps = BeepsSounded();
+        QTest::keyClicks(screen->fgItems, "9999"); // 12999 is fine, 129999 is not
+        QCOMPARE(Column(0).first(), QString("12999"));
+        QCOMPARE(BeepsSounded(), beeps + 1);
+
+        // Right-click removal, answered No then Yes.
+        ClickRow(screen->fgItems, 2);
+        const QRect cell = screen->fgItems->visualRect(screen->fgItems->Model()->index(1, 1));
+        QTest::mouseClick(screen->fgItems->viewport(), Qt::RightButton, {}, cell.center());
+        QVERIFY(screen->mnuPopUp->isVisible());
+        screen->mnuPopUp->hide();
+        const auto asked = AnswerMessageBox(QMessageBox::No);
+        screen->mnuDelete->trigger();
+        QCOMPARE(asked->text, QString("Delete item Tee?"));
+        QCOMPARE(asked->title, QString("Item Deletion"));
+        QCOMPARE(Column(1), QStringList({"Elbow", "Tee"}));
+        for (int k = 0; k < 2; ++k) {
+            AnswerMessageBox(QMessageBox::Yes);
+            screen->fgItems->SetRow(1);
+            screen->mnuDelete->trigger();
+        }
+        QCOMPARE(screen->fgItems->Rows(), 1); // the only line can go too
+    }
+
+    void manualLines() {
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1)});
+        Create(2);
+        QTest::mouseClick(screen->cmdPO[6], Qt::LeftButton);
+        QVERIFY(screen->fraAddItems->isVisible());
+        const int beeps = BeepsSounded();
+        QTest::mouseClick(screen->cmdPO[8], Qt::LeftButton); // nothing typed
+        QCOMPARE(BeepsSounded(), beeps + 1);
+        QCOMPARE(QApplication::focusWidget(), screen->txtAddto[0]);
+        Type(screen->txtAddto[0], "3a");
+        Type(screen->txtAddto[1], "Shop rags");
+        screen->txtAddto[2]->setFocus();
+        Type(screen->txtAddto[2], "4.5");
+        screen->txtAddto[0]->setFocus(); // leaving the cost box shows it as money
+        QCOMPARE(screen->txtAddto[2]->text(), QString("$4.50"));
+        QTest::mouseClick(screen->cmdPO[8], Qt::LeftButton);
+        QCOMPARE(Column(1), QStringList({"Elbow", "Shop rags"}));
+        QCOMPARE(Column(0).last(), QString("3"));
+        QCOMPARE(Column(3).last(), QString("$13.50"));
+        QVERIFY(screen->txtAddto[1]->text().isEmpty());
+
+        Type(screen->txtAddto[0], "40000");
+        Type(screen->txtAddto[1], "Too many");
+        Type(screen->txtAddto[2], "1");
+        QTest::mouseClick(screen->cmdPO[8], Qt::LeftButton);
+        QCOMPARE(NoteShown(screen), WantedWholeNumber(0, 32767));
+        QCOMPARE(screen->fgItems->Rows(), 3);
+    }
+
+    void deliveryToCustomers() {
+        TestDataFolder data;
+        data.write("/CustomerData.txt", Acme + Jones);
+        Open(data, {Item("Elbow", 1)});
+        QCOMPARE(screen->lstAccounts->count(), 2);
+        QCOMPARE(screen->lstAccounts->item(0)->text(), QString("Acme Builders"));
+        QCOMPARE(screen->lstAccounts->item(1)->text(), QString("Mr. Sam Jones"));
+        Create(3); // a job site: the delivery frame opens on "Deliver to Selected Customer"
+        QVERIFY(screen->fraDelivery->isVisible());
+        QVERIFY(screen->optDelivery[2]->isChecked());
+        QVERIFY(screen->Image1->isVisible());
+
+        const int beeps = BeepsSounded();
+        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton); // no customer yet
+        QCOMPARE(BeepsSounded(), beeps + 1);
+        const QRect first = screen->lstAccounts->visualItemRect(screen->lstAccounts->item(0));
+        QTest::mouseClick(screen->lstAccounts->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(screen->txtDelivery->toPlainText(),
+                 QString("Deliver To:\nAcme Builders\n4 Dock St\nTampa, FL 33602\n"));
+        QCOMPARE(screen->txtDelivery->textCursor().position(),
+                 screen->txtDelivery->toPlainText().size());
+        const QRect second = screen->lstAccounts->visualItemRect(screen->lstAccounts->item(1));
+        QTest::mouseClick(screen->lstAccounts->viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(screen->txtDelivery->toPlainText(),
+                 QString("Deliver To:\nJones acct\n9 Elm Rd\nUnit 2\nOcala, FL 34470\n"));
+        // Below the last entry there is nothing to choose.
+        QTest::mouseClick(screen->lstAccounts->viewport(), Qt::LeftButton, {},
+                          second.center() + QPoint(0, 5 * second.height()));
+        QVERIFY(screen->txtDelivery->toPlainText().contains("Jones"));
+        QTest::mouseClick(screen->cmdServices[0], Qt::LeftButton); // Clear
+        QVERIFY(screen->optDelivery[1]->isChecked());
+        QVERIFY(screen->txtDelivery->toPlainText().isEmpty());
+        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
+        QVERIFY(!screen->fraDelivery->isVisible());
+    }
+
+    // What the stock update adds, line by line.
+    void stockRaisedByWhatIsOrdered_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<QString>("quantity"); // typed into the first line, or nothing
+        QTest::addColumn<QMessageBox::StandardButton>("jobSite");
+        QTest::addColumn<std::vector<qint16>>("counts");
+        using C = std::vector<qint16>;
+        QTest::newRow("as filled") << 2 << QString() << QMessageBox::NoButton << C{7, 7, 16};
+        QTest::newRow("changed to 12") << 2 << "12" << QMessageBox::NoButton << C{13, 7, 16};
+        QTest::newRow("job site, Yes") << 3 << "4" << QMessageBox::Yes << C{5, 1, 10};
+        QTest::newRow("job site, No") << 3 << "4" << QMessageBox::No << C{1, 1, 10};
+    }
+    void stockRaisedByWhatIsOrdered() {
+        QFETCH(int, type);
+        QFETCH(QString, quantity);
+        QFETCH(QMessageBox::StandardButton, jobSite);
+        QFETCH(std::vector<qint16>, counts);
+        TestDataFolder data;
+        // Two items share a description: each line raises the item it came from only.
+        Open(data, {Item("Elbow", 1), Item("Elbow", 1), Item("Tee", 10)});
+        Create(type);
+        if (!quantity.isEmpty())
+            TypeQuantity(1, quantity);
+        if (jobSite != QMessageBox::NoButton)
+            screen->txtDelivery->setPlainText("Deliver To:\nSite 4\n");
+        Print(data, true, jobSite);
+        QCOMPARE(OnHand(), counts);
+        QCOMPARE(data.read("/PONumber.txt"), QByteArray(" 1000 \r\n")); // printed: kept
+    }
+
+    void manualLineRaisesItsItemAndRangeIsKept() {
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 32765), Item("Tee", 1)});
+        Create(2);
+        AnswerMessageBox(QMessageBox::Yes);
+        screen->fgItems->SetRow(1);
+        screen->mnuDelete->trigger(); // only "Tee" is left from the table
+        QTest::mouseClick(screen->cmdPO[6], Qt::LeftButton);
+        Type(screen->txtAddto[0], "2");
+        Type(screen->txtAddto[1], "Tee");
+        Type(screen->txtAddto[2], "1");
+        QTest::mouseClick(screen->cmdPO[8], Qt::LeftButton);
+        QTest::mouseClick(screen->cmdPO[1], Qt::LeftButton);
+        QCOMPARE(OnHand(), std::vector<qint16>({32765, 9})); // 6 from the table, 2 by hand
+
+        Reopen();
+        Create(2); // Elbow would pass 32,767: nothing is added
+        const auto refused = AnswerMessageBox(QMessageBox::Ok);
+        QTest::mouseClick(screen->cmdPO[1], Qt::LeftButton);
+        QVERIFY(refused->text.startsWith("Elbow has 32765 on hand"));
+        QCOMPARE(OnHand(), std::vector<qint16>({32765, 9}));
+    }
+
+    void gridReadsTheCurrentFile() {
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1)});
+        QTest::mouseClick(screen->cmdPO[0], Qt::LeftButton);
+        QVERIFY(WriteItemRecord(2, Item("Cap", 4))); // added on the maintenance screen
+        Reopen();
+        Create(2);
+        QCOMPARE(Column(1), QStringList({"Elbow", "Cap"}));
+    }
+
+    void printedOrder() {
+        TestDataFolder data;
+        std::vector<ItemRecord> items;
+        for (int k = 1; k <= 20; ++k)
+            items.push_back(
+                Item(QStringLiteral("Part%1").arg(k, 2, 10, QLatin1Char('0')), 1, 6, 2, 1250));
+        Open(data, items);
+        Create(2);
+        TypeQuantity(2, "0"); // not printed
+        TypeQuantity(3, "120");
+        screen->optDelivery[0]->setChecked(true);
+        const QList<PdfWord> words = Print(data);
+        KeepForReview(data.path("/po.pdf"), "purchase-order.pdf");
+        QCOMPARE(PdfPageCount(data.path("/po.pdf")), 2);
+        const auto near = [](double points, double units) {
+            return std::abs(points - FramePointsX(units)) < 1.5;
+        };
+        for (const auto &[word, x] : std::vector<std::pair<QString, double>>{{"ORDERED", 0.4},
+                                                                             {"FILLED", 1.5},
+                                                                             {"DESCRIPTION", 3.2},
+                                                                             {"COST", 6.1},
+                                                                             {"EXTENSION", 7.2},
+                                                                             {"Purchase", 5.0},
+                                                                             {"Number", 5.0},
+                                                                             {"Submitted", 1.0},
+                                                                             {"Gulf", 1.0},
+                                                                             {"Part01", 2.4}})
+            QVERIFY2(near(FindWord(words, word, 1).xMin, x * 1440), qPrintable(word));
+        QVERIFY(FindWord(words, "1000", 1).xMin > 0);
+        QVERIFY(FindWord(words, "TOTAL_______________", 1).xMin > 0);
+        QVERIFY(FindWord(words, "Part02").text.isEmpty());
+        const PdfWord ordered = FindWord(words, "120", 1);
+        QVERIFY(near(ordered.xMax, 1296));
+        QVERIFY(near(FindWord(words, "$1,500.00", 1).xMax, 11376));
+        QVERIFY(near(FindWord(words, "$12.50", 1).xMax, 9360));
+        // The second page repeats the frame and headings; the delivery block is on it alone.
+        for (const char *word : {"Purchase", "Submitted", "ORDERED", "Part20"})
+            QVERIFY2(FindWord(words, word, 2).xMin > 0, word);
+        QVERIFY(FindWord(words, "Pickup", 1).text.isEmpty());
+        QVERIFY(near(FindWord(words, "Hold", 2).xMin, 1.3 * 1440));
+        QVERIFY(near(FindWord(words, "Deliver", 2).xMin, 0.3 * 1440));
+    }
+
+    void deliveryBlocks_data() {
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("hold") << 0 << QString() << "Counter";
+        QTest::newRow("business") << 1 << QString() << "Harbor";
+        QTest::newRow("text") << 1 << "Gate code 4411"
+                              << "4411";
+    }
+    void deliveryBlocks() {
+        QFETCH(int, option);
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1)});
+        Create(1, false); // a blank PO: its writing lines, no "Deliver to:" label
+        screen->mnuDelivery->trigger();
+        screen->optDelivery[size_t(option)]->click();
+        screen->txtDelivery->setPlainText(text);
+        std::vector<PrintedShape> shapes;
+        Printer::Current().SetRecorder(&shapes);
+        const QList<PdfWord> words = Print(data, false);
+        Printer::Current().SetRecorder(nullptr);
+        QVERIFY(std::any_of(words.begin(), words.end(), [&](const PdfWord &word) {
+            return word.text == shown && word.yMin > PointsY(8.5 * 1440) - 2;
+        }));
+        QVERIFY(FindWord(words, "Deliver").text.isEmpty());
+        QVERIFY(FindWord(words, "Submitted").text.isEmpty());
+        QCOMPARE(std::count_if(shapes.begin(), shapes.end(),
+                               [](const PrintedShape &s) {
+                                   return s.kind == PrintedShape::Line && s.y1 == s.y2 &&
+                                          s.y1 > 6200 && s.y1 < 12240;
+                               }),
+                 12L);
+        if (!text.isEmpty())
+            QCOMPARE(data.read("/Delivery.txt"), text.toLatin1() + "\r\n");
+    }
+
+    void longDeliveryEndsInBlack() {
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1)});
+        Create(2);
+        QStringList lines;
+        for (int k = 1; k <= 30; ++k)
+            lines << QStringLiteral("Line%1").arg(k);
+        screen->txtDelivery->setPlainText(lines.join('\n'));
+        const QList<PdfWord> words = Print(data);
+        QVERIFY(FindWord(words, "Line1").xMin > 0);
+        QVERIFY(FindWord(words, "Line30").text.isEmpty()); // cut off at 9.4 in
+        QCOMPARE(Printer::Current().ForeColor, quint32(0));
+    }
+
+    void readersOfTheSuitesFiles() {
+        QCOMPARE(ParsePONumber(" 1000 \r\n"), std::optional<qint16>(1000));
+        QCOMPARE(ParsePONumber("  42"), std::optional<qint16>(42));
+        QCOMPARE(ParsePONumber("99999999999999999999"), std::optional<qint16>(32767));
+        QCOMPARE(ParsePONumber("none"), std::nullopt);
+        QCOMPARE(PONumberText(-5), QByteArray("-5 \r\n"));
+        const CustomerAccount cut = DecodeCustomerRecord(Jones.constData(), 280);
+        QCOMPARE(cut.ListText, QString("Mr. Sam ")); // the last name is past the end
+        QCOMPARE(cut.City, QString("Ocala"));
+    }
+};
+
+QTEST_MAIN(TestPO)
+#include "tst_po.moc"
