@@ -156,6 +156,10 @@ QWidget *frmPO::MainFrame() {
     vendor->addWidget(new QLabel(
         QStringLiteral("Click the Vendor Name to whom this PO will be submitted"), fraVendor));
     vendor->addWidget(cboVendors, 0, Qt::AlignLeft);
+    // The frame keeps its room while a blank PO hides it, so that nothing below it moves.
+    QSizePolicy keepRoom = fraVendor->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    fraVendor->setSizePolicy(keepRoom);
     column->addWidget(fraVendor);
     for (const char *text : {"In general, a Purchase Order Increments your current Inventory.",
                              "The exception is a PO with Delivery Instructions going directly to "
