@@ -1,7 +1,9 @@
 #include "printing/PrinterRoutines.h"
 
+#include "common/Cp1252.h"
 #include "printing/Printer.h"
 #include "setup/frmSetup.h"
+#include "shell/BasicDiskRoutines.h"
 #include "shell/CommonDialog.h"
 #include "shell/Rev11Common.h"
 #include "shell/frmStartup.h"
@@ -70,6 +72,13 @@ void PrintWrapped(int x, int y, int width, int /*spare*/, const QString &text) {
         printer.CurrentX = x;
         printer.Print(line);
     }
+}
+
+QStringList WriteInstructionsFile(const QString &name, const QString &text) {
+    const QString lines = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    DeleteDataFile(name);
+    WriteWholeFile(name, ToCp1252(QString(lines).replace(u'\n', QLatin1String("\r\n"))) + "\r\n");
+    return lines.split(u'\n');
 }
 
 bool ShowPrintDialog() {

@@ -1,10 +1,8 @@
 #include "purchasing/POPrint.h"
 
-#include "common/Cp1252.h"
 #include "printing/InventoryForm.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/BasicDiskRoutines.h"
 
 namespace {
 
@@ -66,13 +64,10 @@ void PrintPOLines(const std::vector<POLine> &lines) {
 
 void PrintDeliveryText(const QString &text) {
     Printer &printer = Printer::Current();
-    const QString instructions = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    DeleteDataFile(QStringLiteral("/Delivery.txt"));
-    WriteWholeFile(QStringLiteral("/Delivery.txt"),
-                   ToCp1252(QString(instructions).replace(u'\n', QLatin1String("\r\n"))) + "\r\n");
+    const QStringList lines = WriteInstructionsFile(QStringLiteral("/Delivery.txt"), text);
     printer.ForeColor = 0x0000FF; // red
     MoveToInches(1.3, 8.5);
-    for (const QString &line : instructions.split(u'\n')) {
+    for (const QString &line : lines) {
         if (printer.CurrentY > DeliveryBottom)
             break; // the room above the frame's foot is full
         PrintWrapped(1872, int(printer.CurrentY), 7632, 720, line);

@@ -1,10 +1,8 @@
 #include "stock/PicklistPrint.h"
 
-#include "common/Cp1252.h"
 #include "printing/InventoryForm.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include <QStringList>
 
@@ -47,16 +45,9 @@ QStringList PrintInstructions(const QString &instructions) {
     if (instructions.isEmpty())
         return {};
     Printer &printer = Printer::Current();
-    DeleteDataFile(InstructionsFile);
     PrintInstructionsHeading(QStringLiteral("INSTRUCTIONS:"), 1.75);
-    QString text = instructions;
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    // Nothing else reads the file back; the lines print from the text itself, so that a file
-    // that could not be written costs the page nothing.
-    WriteWholeFile(InstructionsFile,
-                   ToCp1252(QString(text).replace(u'\n', QLatin1String("\r\n"))) + "\r\n");
     QStringList rest;
-    for (const QString &line : text.split(u'\n')) {
+    for (const QString &line : WriteInstructionsFile(InstructionsFile, instructions)) {
         for (const QString &wrapped : WrapText(line, 10080)) {
             if (!rest.isEmpty() || printer.CurrentY + printer.TextHeight() > HeaderBoxBottom) {
                 rest << wrapped;

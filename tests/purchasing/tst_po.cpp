@@ -10,6 +10,7 @@
 #include "shell/frmStartup.h"
 #include "stock/frmInventory.h"
 #include "support/Gui.h"
+#include "support/Items.h"
 #include "support/Pdf.h"
 
 #include <QAction>
@@ -38,13 +39,6 @@ ItemRecord Item(const QString &description, qint16 onHand, qint16 reorder = 6, q
     item.ReorderAt = level;
     item.Cost = Currency::fromCents(costCents);
     return item;
-}
-
-void WriteItems(const std::vector<ItemRecord> &items) {
-    std::vector<NumberedItem> numbered;
-    for (size_t k = 0; k < items.size(); ++k)
-        numbered.push_back({int(k) + 1, items[k]});
-    QVERIFY(RewriteItemsFile(numbered));
 }
 
 std::vector<qint16> OnHand() {

@@ -5,6 +5,7 @@
 #include "shell/frmStartup.h"
 #include "stock/frmInventory.h"
 #include "support/Gui.h"
+#include "support/Items.h"
 #include "support/Pdf.h"
 
 #include <QAction>
@@ -28,13 +29,6 @@ ItemRecord Item(const QString &description, qint16 onHand, const QString &catego
     item.OnHand = onHand;
     item.Cost = Currency::fromCents(250);
     return item;
-}
-
-void WriteItems(const std::vector<ItemRecord> &items) {
-    std::vector<NumberedItem> numbered;
-    for (size_t k = 0; k < items.size(); ++k)
-        numbered.push_back({int(k) + 1, items[k]});
-    QVERIFY(RewriteItemsFile(numbered));
 }
 
 qint16 OnHandInFile(const QString &description) {
