@@ -35,9 +35,22 @@ QString FromCp1252(const char *bytes, int length) {
 }
 
 QByteArray ToCp1252(const QString &text) {
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    for (int i = 0; i < text.size(); ++i)
-        bytes[i] = EncodeOne(text.at(i).unicode());
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            bytes += '?'; // one character outside the code page, one byte
+            ++i;
+            continue;
+        }
+        char byte = EncodeOne(c.unicode());
+        // A letter the code page lacks is written as its base letter where it has one:
+        // "ő" as "o" rather than "?".
+        if (byte == '?' && c != u'?' && !c.decomposition().isEmpty())
+            byte = EncodeOne(c.decomposition().at(0).unicode());
+        bytes += byte;
+    }
     return bytes;
 }
 

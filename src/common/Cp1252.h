@@ -4,7 +4,8 @@
 #include <QString>
 
 // The suite's data files hold text in the Windows-1252 code page, one byte a character.
-// Characters the code page cannot hold are written as "?", as Windows does.
+// A character the code page cannot hold is written as its base letter when it is an accented
+// one it lacks ("\u0151" as "o"), otherwise as "?", one byte for one character.
 
 QString FromCp1252(const char *bytes, int length);
 inline QString FromCp1252(const QByteArray &bytes) {

@@ -256,6 +256,7 @@ QWidget *frmContacts::ResultsFrame() {
     fgContactsFound->viewport()->installEventFilter(this);
     cmdPrintContacts = CommandButton(QStringLiteral("cmdPrintContacts"), QStringLiteral("&Print"),
                                      QString(), fraContactsFound);
+    cmdPrintContacts->hide(); // until a list of results or of every vendor shows
     cmdRetry = CommandButton(QStringLiteral("cmdRetry"), QStringLiteral("&Hide"), QString(),
                              fraContactsFound);
     auto *column = new QVBoxLayout(fraContactsFound);
@@ -565,7 +566,8 @@ void frmContacts::StartSearch() {
 }
 
 void frmContacts::Retry() {
-    if (fraContactsFound->isVisible() && cmdPrintContacts->isVisible()) {
+    // Once a result list has shown its Print button, Hide goes back to the search.
+    if (!cmdPrintContacts->isHidden()) {
         ShowOnly(fraSearch);
         txtSearchfor->clear();
         txtSearchfor->setFocus();
