@@ -29,6 +29,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QUrl>
 
 namespace {
@@ -37,11 +38,6 @@ namespace {
 constexpr VendorField BoxField[] = {VendorAccountNumber, VendorName,    VendorAddress1,
                                     VendorAddress2,      VendorState,   VendorPostalCode,
                                     VendorTelephone,     VendorFaxCell, VendorKeyContact};
-// The record field each search criterion looks in.
-constexpr VendorField SearchField[] = {VendorName,      VendorAddress1, VendorAddress2,
-                                       VendorCity,      VendorState,    VendorPostalCode,
-                                       VendorTelephone, VendorCategory};
-
 const QString FileName = QStringLiteral("/VendorData.txt");
 
 QPixmap PhonePicture() {
@@ -380,14 +376,20 @@ bool frmContacts::eventFilter(QObject *watched, QEvent *event) {
 
 void frmContacts::LoadVendors() {
     RecordCount = LoadVendorArrays();
-    std::vector<GridCell> cells;
+    std::vector<GridCell> cells = fgVendors->Model()->TakeBody();
     cells.reserve(size_t(RecordCount) * 4);
+    QSet<QString> cities;
+    for (int i = 0; i < cboCity->count(); ++i)
+        cities.insert(TrimPadding(cboCity->itemText(i)));
     for (int k = 0; k < RecordCount; ++k) {
         cells.emplace_back(Vendors.Names.at(k));
         cells.emplace_back(Vendors.AccountNumbers.at(k));
         cells.emplace_back(Vendors.Telephones.at(k));
         cells.push_back(GridCell::Number(k + 1, GridCell::Integer));
-        AddCity(Vendors.Cities.at(k));
+        if (!cities.contains(Vendors.Cities.at(k))) {
+            cities.insert(Vendors.Cities.at(k));
+            AddCity(Vendors.Cities.at(k));
+        }
     }
     fgVendors->Model()->SetBody(std::move(cells));
     fgVendors->Sort(0, FlexGrid::GenericAscending);
@@ -513,16 +515,17 @@ void frmContacts::DeleteVendor() {
     txtContact[0]->setFocus();
 }
 
-void frmContacts::AddFoundRow(int n) {
-    const int k = n - 1;
-    const int r = fgContactsFound->Rows();
-    fgContactsFound->SetRows(r + 1);
-    const QString cells[] = {Vendors.Names.at(k),      Vendors.Telephones.at(k),
-                             Vendors.Addresses1.at(k), Vendors.Cities.at(k),
-                             Vendors.States.at(k),     Vendors.PostalCodes.at(k),
-                             QString::number(n)};
-    for (int c = 0; c < 7; ++c)
-        fgContactsFound->SetTextMatrix(r, c, cells[c]);
+void frmContacts::FillFound(const std::vector<int> &recordNumbers) {
+    std::vector<GridCell> cells = fgContactsFound->Model()->TakeBody();
+    cells.reserve(recordNumbers.size() * 7);
+    for (int n : recordNumbers) {
+        const int k = n - 1;
+        for (const QStringList *column : {&Vendors.Names, &Vendors.Telephones, &Vendors.Addresses1,
+                                          &Vendors.Cities, &Vendors.States, &Vendors.PostalCodes})
+            cells.emplace_back(column->at(k));
+        cells.push_back(GridCell::Number(n, GridCell::Integer));
+    }
+    fgContactsFound->Model()->SetBody(std::move(cells));
 }
 
 void frmContacts::StartSearch() {
@@ -533,13 +536,16 @@ void frmContacts::StartSearch() {
         return;
     }
     const QString wanted = TrimPadding(txtSearchfor->text()).toUpper();
-    LoadVendors();
-    fgContactsFound->SetRows(1);
-    for (int n = 1; n <= RecordCount; ++n) {
-        const VendorRecord record = ReadVendorRecord(n).value_or(VendorRecord());
-        if (TrimPadding(record[SearchField[criterion]]).toUpper().contains(wanted))
-            AddFoundRow(n);
+    // The vendor list holds every record's fields as read at the last load or save.
+    const QStringList *field[] = {&Vendors.Names,      &Vendors.Addresses1, &Vendors.Addresses2,
+                                  &Vendors.Cities,     &Vendors.States,     &Vendors.PostalCodes,
+                                  &Vendors.Telephones, &Vendors.Categories};
+    std::vector<int> matches;
+    for (int k = 0; k < field[criterion]->size(); ++k) {
+        if (field[criterion]->at(k).contains(wanted, Qt::CaseInsensitive))
+            matches.push_back(k + 1);
     }
+    FillFound(matches);
     const int found = fgContactsFound->Rows() - 1;
     if (found == 0) {
         if (MsgBox(QStringLiteral("Would you like to Create a New Contact?"),
@@ -582,9 +588,10 @@ void frmContacts::ListAllForPrinting() {
         return;
     }
     LoadVendors();
-    fgContactsFound->SetRows(1);
+    std::vector<int> every;
     for (int n = 1; n <= RecordCount; ++n)
-        AddFoundRow(n);
+        every.push_back(n);
+    FillFound(every);
     ShowOnly(fraContactsFound);
     fraContactsFound->setTitle(QStringLiteral("Contact List"));
     cmdPrintContacts->show();

@@ -3,6 +3,7 @@
 #include "shell/Forms.h"
 
 #include <array>
+#include <vector>
 
 class ClickableImage;
 class FlexGrid;
@@ -81,7 +82,8 @@ private:
     void AddCity(const QString &city);
     void ShowOnly(QWidget *frame);
     void Retry();
-    void AddFoundRow(int recordNumber);
+    // The results grid, one row for each record number.
+    void FillFound(const std::vector<int> &recordNumbers);
     QWidget *RecordFrame();
     QWidget *SearchFrame();
     QWidget *ResultsFrame();
