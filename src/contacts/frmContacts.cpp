@@ -341,6 +341,9 @@ void frmContacts::Form_Activate() {
 }
 
 void frmContacts::Form_QueryUnload(int unloadMode) {
+    // What the user typed into the record is kept as leaving it any other way would keep it.
+    if (unloadMode == 0 && isVisible() && fraContact->isVisible())
+        SaveVendor();
     if (FileExistsOrRestore(FileName))
         LoadVendors();
     UnhookGridWheel();

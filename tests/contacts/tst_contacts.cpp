@@ -78,6 +78,13 @@ private slots:
         Type(screen->txtContact[1], "Gulf Supply");
         screen->cmdExit->click();
         QCOMPARE(StoredNames(), QStringList{"Gulf Supply"});
+
+        // The close box keeps what was typed too.
+        LoadForm<frmStartup>()->optMainMenuSub_DblClick(1);
+        screen->mnuAdd->trigger();
+        Type(screen->txtContact[1], "Bay Hardware");
+        screen->close();
+        QCOMPARE(StoredNames(), QStringList({"Gulf Supply", "Bay Hardware"}));
     }
 
     void navigationSavesAndWraps() {
