@@ -12,6 +12,8 @@
 #include "shell/Rev11Common.h"
 #include "shell/frmSplash.h"
 #include "shell/frmStartup.h"
+#include "telephony/ComPort.h"
+#include "telephony/PhoneSettings.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -352,6 +354,7 @@ QWidget *frmSetup::PhoneTab() {
 void frmSetup::Form_Load() {
     Form::Form_Load();
     LoadBusiness();
+    LoadPhoneSettings();
     SetAddressStyle();
     LoadPrintColors();
     if (FileExistsOrRestore(LogoFile))
@@ -505,8 +508,42 @@ bool frmSetup::SaveVIVInfo(QString *error) {
     return true;
 }
 
+void frmSetup::LoadPhoneSettings() {
+    m_portStored = false;
+    txtModemPort->setText(QStringLiteral("1")); // until a modem answers
+    // Start-up goes on while the ports are tried; what is found comes in afterwards.
+    DetectModem(this, [this](int port) {
+        DetectedModemPort = port;
+        const qint16 found = qint16(port > 0 ? port : 1);
+        // A port stored in "Phone.txt" or "InventoryInfo.txt" stays the one in force, and the
+        // port box shows it: a modem switched off at start-up must not cost the setting at
+        // the next save.
+        if (!m_portStored) {
+            ModemPort = found;
+            txtModemPort->setText(QString::number(found));
+            SavePhoneSettings();
+        }
+    });
+    const std::optional<PhoneSettings> stored = ReadPhoneSettings();
+    PhoneEnabled = stored && stored->PhoneEnabled;
+    ckPhone->setChecked(PhoneEnabled);
+    if (stored) {
+        m_portStored = true;
+        ModemPort =
+            qint16(stored->ModemPort >= 1 && stored->ModemPort <= 16 ? stored->ModemPort : 1);
+        txtModemPort->setText(QString::number(ModemPort));
+    }
+    SavePhoneSettings();
+}
+
+bool frmSetup::SavePhoneSettings(QString *error) {
+    PhoneEnabled = ckPhone->isChecked();
+    return WritePhoneSettings({PhoneEnabled, ModemPort}, error);
+}
+
 void frmSetup::LoadInventoryInfo() {
     if (std::optional<FieldLineReader> file = ReadFieldLineFile(InventoryInfoFile)) {
+        m_portStored = true;
         ckColor->setChecked(file->Int16() != 0);
         PhoneEnabled = file->Boolean();
         const qint16 port = file->Int16();

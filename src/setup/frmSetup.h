@@ -80,6 +80,11 @@ public:
     void cmdQuit_Click();
     bool SaveVIVInfo(QString *error);
     void LoadInventoryInfo();
+    // The modem search (which finishes on its own, a moment later) and "Phone.txt".
+    void LoadPhoneSettings();
+    bool SavePhoneSettings(QString *error = nullptr);
+    // What the modem search found once it has finished: 0 before, and when no modem answered.
+    int DetectedModemPort = 0;
 
     void LoadPrintColors();
     bool SavePrintColors(QString *error);
@@ -108,6 +113,9 @@ private:
     QWidget *PhoneTab();
 
     QPixmap m_logo;
+    // "Phone.txt" or "InventoryInfo.txt" named the port in force: what the search finds does
+    // not replace it.
+    bool m_portStored = false;
 };
 
 // The logo's printed size steps by 50 twips between 360 and 1,800 and wraps around.
