@@ -13,10 +13,10 @@
 #include "shell/Rev11Common.h"
 #include "shell/VerifyDataRoutines.h"
 #include "shell/frmStartup.h"
+#include "telephony/frmDialer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -30,7 +30,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSet>
-#include <QUrl>
 
 namespace {
 
@@ -624,13 +623,12 @@ void frmContacts::Dial() {
                QMessageBox::Yes | QMessageBox::No,
                QStringLiteral("Select Phone or Cell")) == QMessageBox::No)
         number = cell;
-    if (number.isEmpty())
-        return;
-    // No dialer screen drives a modem yet: the desktop's phone application takes the call.
-    if (!QDesktopServices::openUrl(QUrl(QStringLiteral("tel:") + number)))
-        MsgBox(QStringLiteral("This computer has no program that places calls. Dial %1 for %2.")
-                   .arg(number, txtContact[1]->text()),
-               QMessageBox::Ok, QStringLiteral("Call ..............."));
+    frmDialer *dialer = LoadForm<frmDialer>();
+    dialer->lblName->setText(txtContact[1]->text());
+    if (!number.isEmpty())
+        dialer->lblNumber->setText(number);
+    dialer->setWindowModality(Qt::ApplicationModal);
+    dialer->show();
 }
 
 void frmContacts::cmdExit_Click() {

@@ -14,6 +14,7 @@
 #include "shell/frmStartup.h"
 #include "telephony/ComPort.h"
 #include "telephony/PhoneSettings.h"
+#include "telephony/frmDialer.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -514,6 +515,7 @@ void frmSetup::LoadPhoneSettings() {
     // Start-up goes on while the ports are tried; what is found comes in afterwards.
     DetectModem(this, [this](int port) {
         DetectedModemPort = port;
+        LoadForm<frmDialer>()->ShowModemPort(port);
         const qint16 found = qint16(port > 0 ? port : 1);
         // A port stored in "Phone.txt" or "InventoryInfo.txt" stays the one in force, and the
         // port box shows it: a modem switched off at start-up must not cost the setting at

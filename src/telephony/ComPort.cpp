@@ -115,7 +115,8 @@ void ComPort::Close() {
 }
 
 bool ComPort::Send(const QByteArray &text) {
-    return m_port.isOpen() && m_port.write(text) == text.size();
+    // Written at once: a hang-up is followed by closing the port, which would drop it.
+    return m_port.isOpen() && m_port.write(text) == text.size() && m_port.flush();
 }
 
 QByteArray ComPort::TakeInput() {

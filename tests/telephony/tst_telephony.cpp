@@ -1,6 +1,13 @@
 #include "setup/frmSetup.h"
 #include "support/Gui.h"
 #include "telephony/ComPort.h"
+#include "telephony/frmDialer.h"
+
+#include <QDesktopServices>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
 
 #include <QCheckBox>
 #include <QElapsedTimer>
@@ -35,6 +42,9 @@ public:
         ::close(m_slave);
         SetComPortDevicePattern(QString());
     }
+    // The reply to the dial command: the echo and "OK" in one read, or one after the other.
+    bool SplitDialReply = false;
+
     QByteArray Received() {
         std::lock_guard<std::mutex> lock(m_mutex);
         return m_received;
@@ -55,10 +65,22 @@ private:
             m_received.append(bytes, int(n));
             if (!answered && m_received.contains("AT\r")) {
                 answered = true;
-                const char reply[] = "AT\r\r\nOK\r\n";
-                (void)!write(m_master, reply, sizeof reply - 1);
+                Reply("AT\r\r\nOK\r\n");
+            }
+            if (m_received.endsWith(";\r")) { // a number dialled
+                const QByteArray command = m_received.mid(m_received.lastIndexOf("ATDT"));
+                if (SplitDialReply) {
+                    Reply(command);
+                    std::this_thread::sleep_for(std::chrono::milliseconds(40));
+                    Reply("\r\nOK\r\n");
+                } else {
+                    Reply(command + "\r\nOK\r\n");
+                }
             }
         }
+    }
+    void Reply(const QByteArray &bytes) {
+        (void)!write(m_master, bytes.constData(), size_t(bytes.size()));
     }
     QTemporaryDir m_dir;
     int m_master = -1, m_slave = -1;
@@ -66,6 +88,15 @@ private:
     std::atomic<bool> m_stop{false};
     std::mutex m_mutex;
     QByteArray m_received;
+};
+
+// Takes the tel: links the program hands to the desktop.
+class PhoneProgram : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> calls;
+public slots:
+    void call(const QUrl &url) { calls << url; }
 };
 
 } // namespace
@@ -94,6 +125,82 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(setup->DetectedModemPort, 3, 2000);
         QCOMPARE(setup->txtModemPort->text(), QString("1")); // no InventoryInfo.txt: port 1
         QCOMPARE(data.read("/Phone.txt"), QByteArray("#TRUE#\r\n5\r\n"));
+    }
+
+    void dialAndHangUp_data() {
+        QTest::addColumn<bool>("split");
+        QTest::newRow("OK with the echo") << false;
+        QTest::newRow("OK after the echo") << true;
+    }
+    void dialAndHangUp() {
+        QFETCH(bool, split);
+        TestDataFolder data;
+        PtyModem modem;
+        modem.SplitDialReply = split;
+        frmSetup *setup = LoadForm<frmSetup>();
+        QTRY_COMPARE_WITH_TIMEOUT(setup->DetectedModemPort, 3, 2000);
+        frmDialer *dialer = LoadForm<frmDialer>();
+        QCOMPARE(dialer->Text1->text(), QString("Your Modem Comm Port Is 3."));
+        QCOMPARE(dialer->Label2[3]->text(), QString("COM Port # 3"));
+        dialer->lblNumber->setText("555-1234");
+        dialer->show();
+        QCOMPARE(dialer->lblStatus->text(), QString("Ready to Dial......"));
+        dialer->ckDial1->click();
+        QCOMPARE(dialer->lblNumber->text(), QString("1-555-1234"));
+        dialer->ckDial1->click();
+        QCOMPARE(dialer->lblNumber->text(), QString("555-1234"));
+        dialer->cmdNewDial->click();
+        QCOMPARE(dialer->lblStatus->text(), QString("Dialing..... 555-1234"));
+        QTRY_COMPARE_WITH_TIMEOUT(dialer->lblStatus->text(),
+                                  QString("Pickup Receiver - Then Click Hangup"), 2000);
+        QVERIFY(modem.Received().contains("ATDT555-1234;\r"));
+        QVERIFY(dialer->cmdCancel->isVisible());
+        dialer->cmdHangup->click();
+        QTRY_VERIFY(modem.Received().endsWith("ATH\r"));
+        QVERIFY(!dialer->isVisible());
+        QVERIFY(!Modem().IsOpen());
+    }
+
+    void speedDial() {
+        TestDataFolder data;
+        frmDialer *dialer = LoadForm<frmDialer>();
+        dialer->show();
+        for (int slot : {0, 5}) {
+            dialer->cmdDialer[size_t(slot)]->click(); // an empty slot opens the entry frame
+            QVERIFY(dialer->fraSpeedDial->isVisible());
+            dialer->txtDialer[0]->setText(QStringLiteral("Slot %1").arg(slot));
+            dialer->txtDialer[1]->setText(QStringLiteral("555-000%1").arg(slot));
+            dialer->cmdSpeedDialer[0]->click();
+        }
+        QCOMPARE(data.read("/SpeedNumbers.txt"),
+                 QByteArray("Slot 0\r\n555-0000\r\nSlot 5\r\n555-0005\r\n"));
+        dialer->hide();
+        dialer->show(); // the gap closes
+        QCOMPARE(dialer->cmdDialer[1]->text(), QString("Slot 5"));
+        dialer->cmdDialer[1]->click();
+        QCOMPARE(dialer->lblNumber->text(), QString("555-0005"));
+        QVERIFY(dialer->cmdSpeedDialer[2]->isEnabled());
+        const auto asked = AnswerMessageBox(QMessageBox::No);
+        dialer->cmdSpeedDialer[2]->click();
+        QCOMPARE(asked->text, QString("This will delete SpeedDial entry  Slot 5\r\nAre you Sure"));
+        QVERIFY(!dialer->cmdSpeedDialer[2]->isEnabled());
+        QCOMPARE(dialer->cmdDialer[1]->text(), QString("Slot 5"));
+    }
+
+    void withoutAModemTheDesktopCalls() {
+        TestDataFolder data;
+        QTemporaryDir empty;
+        SetComPortDevicePattern(empty.filePath("com%1"));
+        PhoneProgram phone;
+        QDesktopServices::setUrlHandler("tel", &phone, "call");
+        frmDialer *dialer = LoadForm<frmDialer>();
+        dialer->lblNumber->setText("555-1234");
+        dialer->show();
+        dialer->cmdNewDial->click();
+        QCOMPARE(phone.calls, QList<QUrl>{QUrl("tel:555-1234")});
+        QVERIFY(dialer->lblStatus->text().contains("handed"));
+        QDesktopServices::unsetUrlHandler("tel");
+        SetComPortDevicePattern(QString());
     }
 
     void noModemHoldsNothingUp() {
