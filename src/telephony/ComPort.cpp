@@ -105,6 +105,13 @@ bool ComPort::Open(int n) {
         return false;
     m_number = n;
     connect(&m_port, &QSerialPort::readyRead, this, &ComPort::InputArrived, Qt::UniqueConnection);
+    connect(
+        &m_port, &QSerialPort::errorOccurred, this,
+        [this](QSerialPort::SerialPortError error) {
+            if (error == QSerialPort::ResourceError)
+                emit Failed();
+        },
+        Qt::UniqueConnection);
     return true;
 }
 

@@ -29,6 +29,8 @@ public:
 
 signals:
     void InputArrived();
+    // The port stopped working (a cable pulled, a device gone).
+    void Failed();
 
 private:
     QSerialPort m_port;

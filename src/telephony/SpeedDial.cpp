@@ -13,7 +13,7 @@ const QString FileName = QStringLiteral("/SpeedNumbers.txt");
 
 SpeedEntries ParseSpeedNumbers(const QByteArray &bytes) {
     QString text = FromCp1252(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // what follows the last line end

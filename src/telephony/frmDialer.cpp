@@ -140,6 +140,14 @@ frmDialer::frmDialer() : Form(QStringLiteral("frmDialer")) {
                                               : QStringLiteral("Show Help"));
     });
     connect(&Modem(), &ComPort::InputArrived, this, &frmDialer::ModemAnswered);
+    connect(&Modem(), &ComPort::Failed, this, [this] {
+        if (!Dialing)
+            return;
+        // No "OK" can come any more: the wait ends and the user may dial again.
+        ResetDialer();
+        lblStatus->setText(QStringLiteral("The modem stopped answering."));
+        Modem().Close();
+    });
 }
 
 void frmDialer::Form_Activate() {

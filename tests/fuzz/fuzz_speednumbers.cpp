@@ -1,0 +1,22 @@
+#include "FuzzSupport.h"
+
+#include "telephony/SpeedDial.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    PutDataFile(QStringLiteral("/SpeedNumbers.txt"), data, size);
+    SpeedEntries entries = ReadSpeedNumbers();
+    Check(WriteSpeedNumbers(entries), "the write");
+    // Empty slots close up when read back.
+    SpeedEntries expected;
+    int filled = 0;
+    for (const SpeedEntry &entry : entries) {
+        if (!entry.Name.isEmpty())
+            expected[size_t(filled++)] = entry;
+    }
+    const SpeedEntries again = ReadSpeedNumbers();
+    for (int k = 0; k < SpeedSlots; ++k)
+        Check(again[size_t(k)].Name == expected[size_t(k)].Name &&
+                  again[size_t(k)].Number == expected[size_t(k)].Number,
+              "the entries");
+    return 0;
+}
