@@ -50,10 +50,13 @@ frmDialer::frmDialer() : Form(QStringLiteral("frmDialer")) {
     Image2->setFont(large);
 
     auto *speed = new QGridLayout;
+    auto *speedHeading = new QLabel(QStringLiteral("Speed Dial"), this);
+    speedHeading->setFont(large);
+    speed->addWidget(speedHeading, 0, 0, 1, 2);
     for (int i = 0; i < SpeedSlots; ++i) {
         cmdDialer[size_t(i)] =
             CommandButton(QStringLiteral("cmdDialer_%1").arg(i), QString(), QString(), this);
-        speed->addWidget(cmdDialer[size_t(i)], i / 2, i % 2);
+        speed->addWidget(cmdDialer[size_t(i)], 1 + i / 2, i % 2);
         connect(cmdDialer[size_t(i)], &QPushButton::clicked, this,
                 [this, i] { cmdDialer_Click(i); });
     }

@@ -155,6 +155,7 @@ private slots:
                                   QString("Pickup Receiver - Then Click Hangup"), 2000);
         QVERIFY(modem.Received().contains("ATDT555-1234;\r"));
         QVERIFY(dialer->cmdCancel->isVisible());
+        Screenshot(dialer, "dialer-connected");
         dialer->cmdHangup->click();
         QTRY_VERIFY(modem.Received().endsWith("ATH\r"));
         QVERIFY(!dialer->isVisible());
