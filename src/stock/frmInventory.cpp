@@ -209,9 +209,9 @@ QWidget *frmInventory::PicklistFrame() {
 
 void frmInventory::Form_Load() {
     Form::Form_Load();
+    // The table is read where it is used (each showing, each purchase order): reading it here
+    // too would only add the whole items file to every start-up.
     fgItems->SetRows(1);
-    if (FileExistsOrRestore(ItemsFileName()))
-        LoadAdditionalItems();
 }
 
 void frmInventory::RefreshItemTable() {
