@@ -245,6 +245,8 @@ private slots:
             screen->mnuDelete->trigger();
         }
         QCOMPARE(screen->fgItems->Rows(), 1); // the only line can go too
+        screen->cmdPO[4]->click();            // Oops, Reload Grid: the lines as filled
+        QCOMPARE(Column(0), QStringList({"6", "6"}));
     }
 
     void manualLines() {

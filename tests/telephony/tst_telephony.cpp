@@ -186,6 +186,15 @@ private slots:
         QCOMPARE(asked->text, QString("This will delete SpeedDial entry  Slot 5\r\nAre you Sure"));
         QVERIFY(!dialer->cmdSpeedDialer[2]->isEnabled());
         QCOMPARE(dialer->cmdDialer[1]->text(), QString("Slot 5"));
+        dialer->cmdSpeedDialer[3]->click(); // back to the recipient shown before the slot
+        QCOMPARE(dialer->lblNumber->text(), QString());
+        dialer->lblName->setText("Gulf Supply");
+        dialer->cmdDialer[2]->click(); // an empty slot takes the current recipient
+        dialer->cmdSpeedDialer[4]->click();
+        QCOMPARE(dialer->cmdDialer[2]->text(), QString("Gulf Supply"));
+        dialer->cmdHelp->click();
+        QVERIFY(dialer->fraHelp->isVisible());
+        QCOMPARE(dialer->cmdHelp->text(), QString("Hide Help"));
     }
 
     void withoutAModemTheDesktopCalls() {
