@@ -93,13 +93,7 @@ class TestPO : public QObject {
         WriteItems(items);
         LoadForm<frmPO>();
         LoadForm<frmContacts>();
-        frmStartup *menu = LoadForm<frmStartup>();
-        menu->show();
-        menu->optMainMenuSub[0]->setChecked(true);
-        QTest::mouseClick(menu->cmdGoto, Qt::LeftButton);
-        screen = LoadForm<frmPO>();
-        QApplication::setActiveWindow(screen);
-        return screen;
+        return screen = static_cast<frmPO *>(OpenRoutine(0));
     }
 
     // Back to the main menu and into the screen again, as the user goes.

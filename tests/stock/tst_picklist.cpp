@@ -49,13 +49,7 @@ class TestPicklist : public QObject {
 
     // Opens the screen from the main menu as the user does.
     frmInventory *Open(Mode mode) {
-        frmStartup *menu = LoadForm<frmStartup>();
-        menu->show();
-        menu->optMainMenuSub[mode]->setChecked(true);
-        QTest::mouseClick(menu->cmdGoto, Qt::LeftButton);
-        screen = LoadForm<frmInventory>();
-        QApplication::setActiveWindow(screen);
-        return screen;
+        return screen = static_cast<frmInventory *>(OpenRoutine(mode));
     }
 
     // Selects the item and enters the units; true when the screen took them.

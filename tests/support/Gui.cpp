@@ -3,6 +3,7 @@
 #include "common/Variables.h"
 #include "printing/FlexGrid.h"
 #include "shell/Rev11Common.h"
+#include "shell/frmStartup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 
 #include <deque>
@@ -98,6 +101,20 @@ void ClickRow(FlexGrid *grid, int row) {
     const QRect cell = grid->visualRect(grid->Model()->index(row - 1, 0));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
     QCOMPARE(grid->Row(), row);
+}
+
+QWidget *OpenRoutine(int option) {
+    frmStartup *menu = LoadForm<frmStartup>();
+    menu->show();
+    menu->optMainMenuSub[size_t(option)]->setChecked(true);
+    QTest::mouseClick(menu->cmdGoto, Qt::LeftButton);
+    QWidget *opened = nullptr;
+    for (Form *form : LoadedForms()) {
+        if (form != menu && form->isVisible())
+            opened = form;
+    }
+    QApplication::setActiveWindow(opened);
+    return opened;
 }
 
 void Type(QLineEdit *box, const QString &text) {

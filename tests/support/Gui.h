@@ -38,6 +38,9 @@ class QLineEdit;
 int RowOf(const FlexGrid *grid, const QString &description);
 // Clicks the row (scrolled into view) as the user would.
 void ClickRow(FlexGrid *grid, int row);
+// Chooses the main menu's routine option and presses Go, as the user does; the screen it
+// opened, made the active window.
+QWidget *OpenRoutine(int option);
 // Empties the box and types the text into it key by key.
 void Type(QLineEdit *box, const QString &text);
 
