@@ -1,6 +1,7 @@
 #include "common/Variables.h"
 
 VendorArrays Vendors;
+qint16 VendorNumber = 0;
 
 QString BusinessName;
 QString BusinessAddress1;
@@ -21,6 +22,7 @@ bool PhoneEnabled = false;
 
 void ResetVariables() {
     Vendors = VendorArrays();
+    VendorNumber = 0;
     for (QString *field :
          {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity, &BusinessState,
           &BusinessZip, &BusinessPhone, &BusinessFax, &BusinessTaxId})

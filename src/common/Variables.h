@@ -21,6 +21,8 @@ struct VendorArrays {
     QStringList KeyContacts;
 };
 extern VendorArrays Vendors;
+// The supplier chosen for a request for quotation: its record number, 1 for the first.
+extern qint16 VendorNumber;
 
 // The business's own identity, as the set-up screen saved it; every document header prints it.
 extern QString BusinessName;

@@ -4,6 +4,7 @@
 #include "common/Variables.h"
 #include "contacts/ContactReport.h"
 #include "contacts/VendorFile.h"
+#include "pricebook/frmPriceBook.h"
 #include "printing/FlexGrid.h"
 #include "printing/PrinterRoutines.h"
 #include "purchasing/frmPO.h"
@@ -400,6 +401,8 @@ void frmContacts::LoadVendors() {
         po->cboVendors->addItems(Vendors.Names);
         po->cboVendors->setCurrentIndex(-1);
     }
+    if (auto *book = static_cast<frmPriceBook *>(LoadedForm(QStringLiteral("frmPriceBook"))))
+        book->FillVendors();
 }
 
 void frmContacts::AddCity(const QString &city) {
