@@ -267,8 +267,7 @@ QGroupBox *frmPriceBook::RFQFrame() {
     auto *layout = new QGridLayout(frame);
     layout->addWidget(label, 0, 0);
     layout->addWidget(lstVendors, 1, 0);
-    layout->addWidget(new QLabel(QStringLiteral("Request"), frame), 0, 1);
-    layout->addWidget(txtRFQ, 1, 1);
+    layout->addWidget(txtRFQ, 0, 1, 2, 1);
     layout->setColumnStretch(1, 2);
     layout->addLayout(buttons, 2, 0, 1, 2);
     layout->addLayout(print, 3, 0, 1, 2);
@@ -330,19 +329,19 @@ void frmPriceBook::LoadItems() {
 void frmPriceBook::LoadServices() {
     ckPB[3]->setEnabled(true);
     Label1[7]->setText(QStringLiteral("Grid contains Inventoried Items and Services"));
-    std::vector<GridCell> cells = fgItems->Model()->TakeBody();
+    std::vector<GridCell> cells;
     for (const ServiceRecord &service : ReadServices()) {
         cells.insert(cells.end(), {GridCell(), service.Description, Service, GridCell(),
                                    service.Price, GridCell(), GridCell()});
     }
-    fgItems->Model()->SetBody(std::move(cells));
+    fgItems->Model()->AppendRows(cells);
 }
 
 void frmPriceBook::LoadCustomItems() {
     ckPB[4]->setEnabled(true);
     Label1[7]->setText(
         QStringLiteral("Grid contains Inventoried Items, Services and Custom Items"));
-    std::vector<GridCell> cells = fgItems->Model()->TakeBody();
+    std::vector<GridCell> cells;
     for (const CustomItemRecord &item : ReadCustomItems()) {
         cells.insert(cells.end(),
                      {GridCell(), item.Description, CustomItem, GridCell(),
@@ -351,7 +350,7 @@ void frmPriceBook::LoadCustomItems() {
                       GridCell::Number(item.DiscountQty, GridCell::Integer)});
     }
     cells.resize(cells.size() + 7); // the row that stays empty
-    fgItems->Model()->SetBody(std::move(cells));
+    fgItems->Model()->AppendRows(cells);
 }
 
 void frmPriceBook::FillVendors() {

@@ -62,6 +62,8 @@ public:
     void SaveRFQText();
     // Refills the supplier list from the vendor list the contact book read.
     void FillVendors();
+    // The request text as typed, its lines separated by "\n".
+    QString RequestText() const;
 
 protected:
     // The screen opens at its designed size each time; only its last size is kept.
@@ -76,8 +78,6 @@ private:
     // Puts the tick in or takes it out of every body row for which wanted says so.
     template <class Wanted> void SetTicks(Wanted wanted, bool ticked);
     PriceBookContent Content() const;
-    // The request text as typed, its lines separated by "\n".
-    QString RequestText() const;
     QWidget *CategoriesFrame();
     QWidget *OptionsFrame();
     QGroupBox *RFQFrame();

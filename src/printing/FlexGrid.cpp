@@ -151,6 +151,16 @@ std::vector<GridCell> FlexGridModel::TakeBody() {
     return cells;
 }
 
+void FlexGridModel::AppendRows(const std::vector<GridCell> &cells) {
+    const int rows = int(cells.size() / size_t(std::max(1, m_cols)));
+    if (rows == 0)
+        return;
+    const int first = Rows() - 1;
+    beginInsertRows({}, first, first + rows - 1);
+    m_cells.insert(m_cells.end(), cells.begin(), cells.begin() + ptrdiff_t(rows) * m_cols);
+    endInsertRows();
+}
+
 void FlexGridModel::SetColumnKind(int col, GridCell::Kind kind) {
     if (col < 0 || col >= m_cols)
         return;

@@ -62,6 +62,8 @@ public:
     // Empties the body and hands its storage over for refilling: reloading 32,767 rows into
     // the same memory spares the system handing out and taking back megabytes each time.
     std::vector<GridCell> TakeBody();
+    // Adds body rows after the last one, the cells row by row.
+    void AppendRows(const std::vector<GridCell> &cells);
     // Shows every body cell of the column as another kind of the same number.
     void SetColumnKind(int col, GridCell::Kind kind);
     void SortRows(const std::vector<int> &order); // order[i] = old body index of new row i

@@ -88,9 +88,9 @@ bool AllModalsHandled() {
     return ok;
 }
 
-int RowOf(const FlexGrid *grid, const QString &description) {
+int RowOf(const FlexGrid *grid, const QString &text, int col) {
     for (int r = 1; r < grid->Rows(); ++r) {
-        if (grid->TextMatrix(r, 0) == description)
+        if (grid->TextMatrix(r, col) == text)
             return r;
     }
     return -1;

@@ -34,8 +34,8 @@ bool ScreenVisible(const QString &formName);
 
 class FlexGrid;
 class QLineEdit;
-// The first grid row showing the description in column 0, or -1.
-int RowOf(const FlexGrid *grid, const QString &description);
+// The first grid row showing the text in the column, or -1.
+int RowOf(const FlexGrid *grid, const QString &text, int col = 0);
 // Clicks the row (scrolled into view) as the user would.
 void ClickRow(FlexGrid *grid, int row);
 // Chooses the main menu's routine option and presses Go, as the user does; the screen it

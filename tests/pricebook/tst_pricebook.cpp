@@ -1,0 +1,564 @@
+#include "common/Cp1252.h"
+#include "common/Variables.h"
+#include "contacts/VendorFile.h"
+#include "contacts/frmContacts.h"
+#include "pricebook/RFQText.h"
+#include "pricebook/frmPriceBook.h"
+#include "printing/FlexGrid.h"
+#include "printing/Printer.h"
+#include "setup/frmSetup.h"
+#include "shell/Controls.h"
+#include "support/Gui.h"
+#include "support/Items.h"
+#include "support/Pdf.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSet>
+#include <QToolButton>
+#include <QtEndian>
+
+namespace {
+
+const QByteArray Business = "\"Ace Plumbing\",\"12 Harbor Road\",\"\",\"Tampa\",\"FL\",\"33601\","
+                            "\"813-555-0100\",\"\",\"\"\r\n";
+constexpr double Inch = 1440;
+
+ItemRecord Item(const QString &description, const QString &category, qint64 costCents = 250,
+                qint64 priceCents = 400, qint64 discountCents = 350, qint32 discountQty = 10) {
+    ItemRecord item;
+    item.Description = description;
+    item.Category = category;
+    item.Cost = Currency::fromCents(costCents);
+    item.Price = Currency::fromCents(priceCents);
+    item.DiscountPrice = Currency::fromCents(discountCents);
+    item.DiscountQty = discountQty;
+    return item;
+}
+
+QByteArray ServiceBytes(const QString &description, const QString &price) {
+    return ToCp1252(description).leftJustified(60, ' ') + ToCp1252(price).leftJustified(10, ' ') +
+           QByteArray(2, '\0');
+}
+
+QByteArray CustomItemBytes(const QString &description, qint64 priceCents) {
+    QByteArray bytes = ToCp1252(description).leftJustified(50, ' ');
+    char number[8];
+    qToLittleEndian<qint64>(priceCents * 100, number);
+    bytes.append(number, 8);
+    bytes.append(QByteArray(12, '\0'));
+    return bytes;
+}
+
+QStringList Entries(const QListWidget *list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->item(i)->text();
+    return entries;
+}
+
+QString ShortDate(const QDate &date) {
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+// The words of a printed line: those of the page at the word's height.
+QList<PdfWord> LineOf(const QList<PdfWord> &words, const PdfWord &word) {
+    QList<PdfWord> line;
+    for (const PdfWord &w : words) {
+        if (w.page == word.page && std::abs(w.yMin - word.yMin) < 1)
+            line << w;
+    }
+    return line;
+}
+
+} // namespace
+
+class TestPriceBook : public QObject {
+    Q_OBJECT
+    frmPriceBook *screen = nullptr;
+
+    // The files in place, the program's start-up screens loaded, and the price book opened
+    // from the main menu.
+    void Open(const TestDataFolder &data, const std::vector<ItemRecord> &items,
+              const QStringList &vendors = {}) {
+        data.write("/MyBusinessData.txt", Business);
+        for (int n = 1; n <= vendors.size(); ++n) {
+            VendorRecord vendor;
+            vendor[VendorName] = vendors[n - 1];
+            vendor[VendorAddress1] = "9 Main St";
+            vendor[VendorCity] = "Akron";
+            vendor[VendorState] = "OH";
+            vendor[VendorPostalCode] = "44301";
+            QVERIFY(SaveVendor(n, vendor));
+        }
+        WriteItems(items);
+        LoadForm<frmSetup>();
+        LoadForm<frmContacts>();
+        screen = static_cast<frmPriceBook *>(OpenRoutine(5));
+        QVERIFY(screen);
+    }
+
+    // One step of the user's, as the data tables write them: "tick A", "untick A", "order A"
+    // (click A among the selected), "copy", "services", "select all" or "clear".
+    void Do(const QString &step) {
+        const QString what = step.section(u' ', 1);
+        if (step.startsWith("tick ") || step.startsWith("untick ")) {
+            QListWidgetItem *entry = screen->lstCategories->findItems(what, Qt::MatchExactly)[0];
+            if ((entry->checkState() == Qt::Checked) != step.startsWith("tick ")) {
+                screen->lstCategories->setCurrentItem(entry);
+                QTest::keyClick(screen->lstCategories, Qt::Key_Space);
+            }
+        } else if (step.startsWith("order ")) {
+            QListWidget *list = screen->lstCategoriesSelected;
+            const QRect at = list->visualItemRect(list->findItems(what, Qt::MatchExactly)[0]);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at.center());
+        } else if (step == "copy") {
+            screen->cmdPB[4]->click();
+        } else if (step == "services") {
+            AnswerMessageBox(QMessageBox::Ok);
+            screen->ckPB[3]->click();
+        } else if (step == "select all") {
+            screen->cmdPB[2]->click();
+        } else if (step == "clear") {
+            if (screen->ckPB[3]->isChecked())
+                AnswerMessageBox(QMessageBox::Ok); // the services unticked
+            screen->cmdPB[1]->click();
+        } else {
+            QFAIL(qPrintable("unknown step " + step));
+        }
+    }
+
+    int TickedRows() const {
+        int ticked = 0;
+        for (int r = 1; r < screen->fgItems->Rows(); ++r)
+            ticked += screen->fgItems->TextMatrix(r, 0) == TickMark();
+        return ticked;
+    }
+
+    QList<PdfWord> Print(QPushButton *button, const TestDataFolder &data) {
+        const QString path = data.path("/document.pdf");
+        PrintToPdf(path);
+        button->click();
+        KeepForReview(path, QTest::currentTestFunction());
+        return ReadPdfWords(path);
+    }
+
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() { QVERIFY(EndScreenTest()); }
+
+    void composing_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("selected");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("re-tick goes last") << QStringList{"tick A", "tick B", "untick A", "tick A"}
+                                           << QStringList{"B", "A"} << QStringList{};
+        QTest::newRow("order as clicked")
+            << QStringList{"tick A", "tick B", "order B", "order A", "order B"}
+            << QStringList{"A", "B"} << QStringList{"B", "A"};
+        QTest::newRow("untick leaves the order")
+            << QStringList{"tick A", "tick B", "copy", "untick A"} << QStringList{"B"}
+            << QStringList{"B"};
+        QTest::newRow("copy twice") << QStringList{"tick b", "tick A", "copy", "copy"}
+                                    << QStringList{"b", "A"} << QStringList{"b", "A", "b", "A"};
+        QTest::newRow("select all in list order")
+            << QStringList{"tick A", "select all"} << QStringList{"B", "A", "b"} << QStringList{};
+        QTest::newRow("services") << QStringList{"tick A", "services", "order A"}
+                                  << QStringList{"A"} << QStringList{"Service", "A"};
+        QTest::newRow("clear") << QStringList{"tick A", "services", "copy", "clear"}
+                               << QStringList{} << QStringList{};
+    }
+    void composing() {
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, selected);
+        QFETCH(QStringList, order);
+        TestDataFolder data;
+        data.write("/Services.txt", ServiceBytes("Drain cleaning", "$85/hr"));
+        // Letter case makes a category of its own.
+        Open(data, {Item("Tee", "B"), Item("Cap", "A"), Item("Elbow", "B"), Item("Plug", "b")});
+        QCOMPARE(Entries(screen->lstCategories), QStringList({"B", "A", "b"}));
+        for (const QString &step : steps)
+            Do(step);
+        QCOMPARE(Entries(screen->lstCategoriesSelected), selected);
+        QCOMPARE(Entries(screen->lstSort), order);
+        for (int i = 0; i < screen->lstCategories->count(); ++i) {
+            QListWidgetItem *entry = screen->lstCategories->item(i);
+            QCOMPARE(entry->checkState() == Qt::Checked, selected.contains(entry->text()));
+        }
+    }
+
+    void movingInTheOrder() {
+        TestDataFolder data;
+        Open(data, {Item("Tee", "B"), Item("Cap", "A"), Item("Plug", "C")});
+        for (const char *step : {"select all", "copy"})
+            Do(step);
+        QToolButton *up = screen->UpDown1->up(), *down = screen->UpDown1->down();
+        up->click(); // no selection: nothing moves
+        screen->lstSort->setCurrentRow(2);
+        up->click();
+        QCOMPARE(Entries(screen->lstSort), QStringList({"B", "C", "A"}));
+        up->click();
+        up->click();
+        QCOMPARE(Entries(screen->lstSort), QStringList({"C", "B", "A"}));
+        QCOMPARE(screen->lstSort->currentRow(), 0);
+        down->click();
+        QCOMPARE(Entries(screen->lstSort), QStringList({"B", "C", "A"}));
+        QCOMPARE(screen->lstSort->currentItem()->text(), QString("C"));
+    }
+
+    void printChecks_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("nothing") << QStringList{} << "You have not Selected any Categories";
+        QTest::newRow("unordered") << QStringList{"tick A", "tick B", "order A"}
+                                   << "You have not Ordered All Selected Categories";
+        QTest::newRow("copied twice") << QStringList{"tick A", "copy", "copy"}
+                                      << "You have not Ordered All Selected Categories";
+        // As many entries as selected, but one of them twice and another not at all.
+        QTest::newRow("one twice, one missing") << QStringList{"tick A", "copy", "copy", "tick B"}
+                                                << "You have not Ordered All Selected Categories";
+        QTest::newRow("ordered, with services")
+            << QStringList{"tick A", "services", "order A"} << QString();
+    }
+    void printChecks() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, message);
+        TestDataFolder data;
+        data.write("/Services.txt", ServiceBytes("Drain cleaning", "$85/hr"));
+        Open(data, {Item("Tee", "B"), Item("Cap", "A")});
+        for (const QString &step : steps)
+            Do(step);
+        std::shared_ptr<SeenMessage> seen;
+        if (message.isEmpty()) {
+            CancelPrintDialog();
+            seen = AnswerMessageBox(QMessageBox::Ok);
+            message = "The Pricebook will not be Printed";
+        } else {
+            seen = AnswerMessageBox(QMessageBox::Ok);
+        }
+        screen->cmdPB[3]->click();
+        QCOMPARE(seen->text, message);
+    }
+
+    void sourcesAndTicks() {
+        TestDataFolder data;
+        data.write("/Services.txt",
+                   ServiceBytes("Drain cleaning", "$85/hr") + ServiceBytes("Leak repair", "95.00"));
+        data.write("/CustomItems.txt", CustomItemBytes("Custom manifold", 12000));
+        Open(data, {Item("Tee", "Fittings"), Item("Cap", "Fittings")});
+        FlexGrid *grid = screen->fgItems;
+        QCOMPARE(screen->Label1[7]->text(),
+                 QString("Grid contains Inventoried Items, Services and Custom Items"));
+        QVERIFY(screen->ckPB[3]->isEnabled() && screen->ckPB[4]->isEnabled());
+        // Items first (ticked), then the services, the custom item and the empty row.
+        QCOMPARE(grid->Rows(), 1 + 2 + 2 + 1 + 1);
+        QCOMPARE(TickedRows(), 2);
+        QCOMPARE(grid->TextMatrix(3, 2), QString("Service"));
+        QCOMPARE(grid->TextMatrix(3, 4), QString("$85/hr"));
+        QCOMPARE(grid->TextMatrix(5, 4), QString("$120.00"));
+        QCOMPARE(grid->TextMatrix(6, 1), QString());
+
+        auto checked = AnswerMessageBox(QMessageBox::Ok);
+        screen->ckPB[3]->click();
+        QCOMPARE(checked->text, QString("All Service Items have been Checked"));
+        QCOMPARE(TickedRows(), 4);
+        QCOMPARE(Entries(screen->lstSort), QStringList({"Service"}));
+        Screenshot(screen, "pricebook");
+        screen->ckPB[4]->click(); // custom items are ticked in the grid only
+        QCOMPARE(TickedRows(), 4);
+        auto unchecked = AnswerMessageBox(QMessageBox::Ok);
+        screen->ckPB[3]->click();
+        QCOMPARE(unchecked->text, QString("All Service Items have been Unchecked"));
+        QCOMPARE(Entries(screen->lstSort), QStringList({"Custom Item"}));
+        QCOMPARE(TickedRows(), 2);
+
+        ClickRow(grid, RowOf(grid, "Custom manifold", 1));
+        QCOMPARE(grid->TextMatrix(5, 0), TickMark());
+        ClickRow(grid, RowOf(grid, "Tee", 1));
+        QCOMPARE(TickedRows(), 2);
+        screen->cmdPB[5]->click();
+        QCOMPARE(TickedRows(), grid->Rows() - 1);
+        screen->cmdPB[6]->click();
+        QCOMPARE(TickedRows(), 0);
+
+        // Printing goes without the empty row at the end.
+        CancelPrintDialog();
+        AnswerMessageBox(QMessageBox::Ok);
+        screen->cmdPB[3]->click();
+        QCOMPARE(grid->Rows(), 6);
+        QCOMPARE(grid->TextMatrix(5, 1), QString("Custom manifold"));
+    }
+
+    void missingSourcesStayOff() {
+        TestDataFolder data;
+        Open(data, {Item("Tee", "Fittings")});
+        QCOMPARE(screen->Label1[7]->text(), QString("Grid contains Inventoried Items"));
+        QVERIFY(!screen->ckPB[3]->isEnabled() && !screen->ckPB[4]->isEnabled());
+        QCOMPARE(screen->fgItems->Rows(), 2);
+        QVERIFY(!screen->mnuRFQ->isEnabled()); // no supplier to ask
+        screen->cmdPB[0]->click();
+        QVERIFY(!Screen("frmPriceBook"));
+        QVERIFY(ScreenVisible("frmStartup"));
+    }
+
+    void priceBookPages_data() {
+        QTest::addColumn<bool>("cost");
+        QTest::addColumn<bool>("price");
+        QTest::addColumn<bool>("discount");
+        QTest::newRow("no amounts") << false << false << false;
+        QTest::newRow("cost") << true << false << false;
+        QTest::newRow("price") << false << true << false;
+        QTest::newRow("discount") << false << false << true;
+        QTest::newRow("all") << true << true << true;
+    }
+    void priceBookPages() {
+        QFETCH(bool, cost);
+        QFETCH(bool, price);
+        QFETCH(bool, discount);
+        TestDataFolder data;
+        Open(data,
+             {Item("Copper elbow", "Pipe"), Item("Brass valve", "Valves", 1200, 1999, 1700, 0),
+              Item("Stainless steel compression fitting with two olives", "Pipe"),
+              Item("Unticked tee", "Pipe")});
+        ClickRow(screen->fgItems, RowOf(screen->fgItems, "Unticked tee", 1));
+        for (const char *step : {"tick Pipe", "tick Valves", "order Valves", "order Pipe"})
+            Do(step);
+        screen->ckPB[0]->setChecked(cost);
+        screen->ckPB[1]->setChecked(price);
+        screen->ckPB[2]->setChecked(discount);
+        const QList<PdfWord> words = Print(screen->cmdPB[3], data);
+        QCOMPARE(PdfPageCount(data.path("/document.pdf")), 2);
+        // Whether a word of that text starts at x on page 2.
+        auto at = [&words](const QString &text, double x) {
+            return std::any_of(words.begin(), words.end(), [&](const PdfWord &w) {
+                return w.page == 2 && w.text == text && std::abs(w.xMin - PointsX(x)) < 1;
+            });
+        };
+
+        // The cover: title, date and owner centred, the business header at 0.5, 6.5 inches.
+        const double middle = PointsX(15120 / 2);
+        const PdfWord title = FindWord(words, "Sales", 1);
+        QVERIFY(std::abs(PointsY(3.5 * Inch) - title.yMin) < 6);
+        for (const QString &first :
+             QStringList{"Sales", "Effective", ShortDate(QDate::currentDate()), "Created"}) {
+            const QList<PdfWord> line = LineOf(words, FindWord(words, first, 1));
+            QVERIFY2(std::abs((line.first().xMin + line.last().xMax) / 2 - middle) < 2,
+                     qPrintable(first));
+        }
+        QCOMPARE(WordTexts(LineOf(words, FindWord(words, "Created", 1))),
+                 QStringList({"Created", "for", "Ace", "Plumbing"}));
+        const PdfWord street = FindWord(words, "Harbor", 1);
+        QVERIFY(std::abs(FindWord(words, "12", 1).xMin - PointsX(0.5 * Inch)) < 1);
+        QVERIFY(street.yMin > PointsY(6.5 * Inch));
+
+        // The item page: the chosen columns' headings at their places.
+        struct Column {
+            const char *heading;
+            double x;
+            bool shown;
+        };
+        const Column columns[] = {{"Description", 0.5, true},  {"Category", 2.25, true},
+                                  {"Cost", 4.0, cost},         {"Price", 5.0, price},
+                                  {"Discount", 6.0, discount}, {"Units", 7.0, discount},
+                                  {"Comments", 9.25, true}};
+        for (const Column &c : columns)
+            QVERIFY2(at(c.heading, c.x * Inch) == c.shown, c.heading);
+        // Amounts end at their edges; no discount where the quantity is 0.
+        struct Amount {
+            const char *text;
+            double rightEdge;
+            bool shown;
+        };
+        const Amount amounts[] = {{"$2.50", 6120, cost},     {"$4.00", 7560, price},
+                                  {"$3.50", 9720, discount}, {"10", 11160, discount},
+                                  {"$12.00", 6120, cost},    {"$17.00", 9720, false}};
+        for (const Amount &a : amounts) {
+            const PdfWord amount = FindWord(words, a.text, 2);
+            QCOMPARE(!amount.text.isEmpty(), a.shown);
+            if (a.shown)
+                QVERIFY2(std::abs(amount.xMax - PointsX(a.rightEdge)) < 1.5, a.text);
+        }
+        // Categories in the chosen order, the unticked item left out, a long description cut
+        // before the category.
+        QVERIFY(FindWord(words, "Brass", 2).yMin < FindWord(words, "Copper", 2).yMin);
+        QVERIFY(FindWord(words, "Unticked").text.isEmpty());
+        for (const PdfWord &w : LineOf(words, FindWord(words, "Stainless", 2))) {
+            if (w.xMin < PointsX(2.25 * Inch))
+                QVERIFY2(w.xMax < PointsX(2.25 * Inch) - 1, qPrintable(w.text));
+        }
+        const PdfWord footer = FindWord(words, "(2)", 2);
+        QVERIFY(std::abs((footer.xMin + footer.xMax) / 2 - middle) < 8);
+        QVERIFY(footer.yMin > PointsY(11520 - 720) - 2);
+    }
+
+    void priceBookBreaksAndFonts() {
+        TestDataFolder data;
+        std::vector<ItemRecord> items;
+        for (int k = 1; k <= 120; ++k)
+            items.push_back(Item(QString("Part %1").arg(k, 3, 10, QChar('0')), "Pipe"));
+        Open(data, items);
+        for (const char *step : {"tick Pipe", "copy"})
+            Do(step);
+        const QList<PdfWord> words = Print(screen->cmdPB[3], data);
+        const int pages = PdfPageCount(data.path("/document.pdf"));
+        QVERIFY(pages >= 4);
+        for (int page = 2; page <= pages; ++page) {
+            QVERIFY(!FindWord(words, "Pricebook", page).text.isEmpty());
+            QVERIFY(!FindWord(words, "Description", page).text.isEmpty());
+            QVERIFY(!FindWord(words, QString("(%1)").arg(page), page).text.isEmpty());
+        }
+        for (const PdfWord &w : words) {
+            if (w.text == "Part")
+                QVERIFY(w.yMax < PointsY(11520 - 1440) + 1);
+        }
+        QVERIFY(!FindWord(words, "120").text.isEmpty());
+
+        // Without Arial Black the heavy face is an outline sans-serif, never a bitmap one.
+        QProcess fonts;
+        fonts.start("pdffonts", {data.path("/document.pdf")});
+        QVERIFY(fonts.waitForFinished());
+        const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+        QVERIFY2(!listed.contains("Type 3") && listed.contains("Sans"), qPrintable(listed));
+    }
+
+    void requestText_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("one line") << "Please quote" << QByteArray("Please quote\r\n");
+        QTest::newRow("lines") << QString("First\u00a0line\nSecond")
+                               << QByteArray("First\xa0line\r\nSecond\r\n");
+        QTest::newRow("empty last line") << "Quote\n" << QByteArray("Quote\r\n\r\n");
+    }
+    void requestText() {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        TestDataFolder data;
+        Open(data, {Item("Tee", "Fittings")}, {"Gulf Supply"});
+        auto note = AnswerMessageBox(QMessageBox::Ok);
+        screen->mnuRFQ->trigger();
+        QCOMPARE(note->text,
+                 QString("Click all Items in the Grid you\r\nwish to Add to the Request "
+                         "for Quote"));
+        screen->cmdPB[7]->click();
+        QVERIFY(screen->fraRFQ->isVisible());
+
+        screen->cmdRFQ[1]->click(); // no file yet: the default, kept for next time
+        QCOMPARE(screen->txtRFQ->toPlainText(), DefaultRFQText());
+        QCOMPARE(data.read("/RFQ.txt"), ToCp1252(DefaultRFQText()) + "\r\n");
+        Screenshot(screen, "pricebook-rfq");
+
+        screen->txtRFQ->setPlainText(text);
+        screen->cmdRFQ[2]->click();
+        QCOMPARE(data.read("/RFQ.txt"), bytes);
+        screen->cmdRFQ[0]->click();
+        screen->cmdRFQ[1]->click();
+        QCOMPARE(screen->RequestText(), text);
+        screen->cmdRFQ[2]->click();
+        QCOMPARE(data.read("/RFQ.txt"), bytes);
+
+        screen->cmdPB[6]->click(); // nothing ticked: only an empty line
+        screen->cmdPrintRFQ[1]->click();
+        QCOMPARE(screen->RequestText(), text + "\n");
+        screen->cmdRFQ[4]->click();
+        QVERIFY(screen->txtRFQ->toPlainText().isEmpty());
+        QVERIFY(!screen->fraRFQ->isVisible() && !screen->cmdPB[7]->isEnabled());
+    }
+
+    void rfqPages() {
+        TestDataFolder data;
+        std::vector<ItemRecord> items;
+        for (int k = 1; k <= 60; ++k)
+            items.push_back(Item(QString("Part%1").arg(k, 2, 10, QChar('0')), "Pipe"));
+        Open(data, items, {"Gulf Supply", "Bay Parts", "Summit Tools"});
+        FlexGrid *grid = screen->fgItems;
+        QCOMPARE(VendorNumber, 1);
+        screen->lstVendors->setCurrentRow(2);
+        QCOMPARE(VendorNumber, 3);
+        // Every other item asked about: only those count towards a page.
+        for (int r = 1; r < grid->Rows(); r += 2)
+            ClickRow(grid, r);
+        AnswerMessageBox(QMessageBox::Ok);
+        screen->mnuRFQ->trigger();
+        screen->cmdPB[7]->click();
+        screen->txtRFQ->setPlainText(DefaultRFQText() + " " + DefaultRFQText());
+        std::vector<PrintedShape> shapes;
+        Printer::Current().SetRecorder(&shapes);
+        const QList<PdfWord> words = Print(screen->cmdPrintRFQ[0], data);
+        Printer::Current().SetRecorder(nullptr);
+        QCOMPARE(PdfPageCount(data.path("/document.pdf")), 3);
+        QVERIFY(!screen->fraRFQ->isVisible());
+
+        // The letter: title, vendor block, date, the request wrapped, the return-by date.
+        const QList<PdfWord> title = LineOf(words, FindWord(words, "Request", 1));
+        QCOMPARE(WordTexts(title), QStringList({"Request", "for", "Quotation"}));
+        QVERIFY(std::abs((title.first().xMin + title.last().xMax) / 2 - PointsX(7560)) < 2);
+        QVERIFY(std::abs(title.first().yMin - PointsY(720)) < 4);
+        const PdfWord name = FindWord(words, "Summit", 1);
+        QVERIFY(std::abs(name.xMin - PointsX(Inch)) < 1 && name.yMin > PointsY(2 * Inch) - 1);
+        for (const char *line : {"9", "Akron,OH", "44301"})
+            QVERIFY2(std::abs(FindWord(words, line, 1).xMin - PointsX(Inch)) < 1, line);
+        QVERIFY(FindWord(words, "Gulf", 1).text.isEmpty());
+        const PdfWord date = FindWord(words, ShortDate(QDate::currentDate()), 1);
+        QVERIFY(std::abs(date.xMin - PointsX(7 * Inch)) < 1);
+        QVERIFY(std::abs(date.yMin - PointsY(Inch)) < 4);
+        QSet<int> requestLines;
+        for (const PdfWord &w : words) {
+            if (w.page == 1 && w.yMin > PointsY(3 * Inch) - 1) {
+                QVERIFY2(w.xMax < PointsX(Inch + 8640), qPrintable(w.text));
+                requestLines.insert(qRound(w.yMin));
+            }
+        }
+        QVERIFY(requestLines.size() >= 4); // the request wrapped, and the return-by line
+        const PdfWord returnBy = FindWord(words, ShortDate(QDate::currentDate().addDays(14)), 1);
+        QCOMPARE(WordTexts(LineOf(words, returnBy)).join(' '),
+                 "Please complete and return by " + returnBy.text);
+
+        // The ruled pages: 24 items each, each in a ruled row, the 25th first on page 3.
+        for (int page : {2, 3}) {
+            QCOMPARE(WordTexts(LineOf(words, FindWord(words, "Page", page))),
+                     QStringList({"Page", QString::number(page)}));
+            QVERIFY(std::abs(FindWord(words, "Item", page).xMin - PointsX(5.6 * Inch)) < 1);
+        }
+        QList<PdfWord> asked;
+        for (const PdfWord &w : words) {
+            if (w.text.startsWith("Part"))
+                asked << w;
+        }
+        QCOMPARE(asked.size(), 30);
+        QCOMPARE(asked[23].page, 2);
+        QCOMPARE(asked[24].page, 3);
+        QCOMPARE(asked[24].text, QString("Part50"));
+        QVERIFY(std::abs(asked[0].xMin - PointsX(5.6 * Inch)) < 1);
+        double bottom = 0;
+        for (const PrintedShape &s : shapes)
+            bottom = std::max(bottom, s.y2);
+        QCOMPARE(bottom, 2880.0 + 24 * 360);
+        QVERIFY(asked[23].yMin > PointsY(2880 + 23 * 360) && asked[23].yMax < PointsY(bottom));
+        QCOMPARE(int(shapes.size()), 2 * (26 + 7));
+    }
+
+    void cancelledRfq() {
+        TestDataFolder data;
+        Open(data, {Item("Tee", "Fittings")}, {"Gulf Supply"});
+        AnswerMessageBox(QMessageBox::Ok);
+        screen->mnuRFQ->trigger();
+        screen->cmdPB[7]->click();
+        screen->txtRFQ->setPlainText("Quote this");
+        CancelPrintDialog();
+        auto cancelled = AnswerMessageBox(QMessageBox::Ok);
+        screen->cmdPrintRFQ[0]->click();
+        QCOMPARE(cancelled->text, QString("The RFQ will not be Printed"));
+        QCOMPARE(data.read("/RFQ.txt"), QByteArray("Quote this\r\n"));
+    }
+};
+
+QTEST_MAIN(TestPriceBook)
+#include "tst_pricebook.moc"
