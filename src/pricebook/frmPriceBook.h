@@ -62,6 +62,9 @@ public:
     void SaveRFQText();
     // Refills the supplier list from the vendor list the contact book read.
     void FillVendors();
+    // What the two documents print: the ticked rows, the order, the columns, the supplier and
+    // the request.
+    PriceBookContent Content() const;
     // The request text as typed, its lines separated by "\n".
     QString RequestText() const;
 
@@ -77,7 +80,6 @@ private:
     void CancelRFQ();
     // Puts the tick in or takes it out of every body row for which wanted says so.
     template <class Wanted> void SetTicks(Wanted wanted, bool ticked);
-    PriceBookContent Content() const;
     QWidget *CategoriesFrame();
     QWidget *OptionsFrame();
     QGroupBox *RFQFrame();
