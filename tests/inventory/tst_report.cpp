@@ -14,9 +14,6 @@
 
 namespace {
 
-const QByteArray Business = "\"Ace Plumbing\",\"12 Harbor Road\",\"\",\"Tampa\",\"FL\",\"33601\","
-                            "\"813-555-0100\",\"\",\"\"\r\n";
-
 void WriteItems(int count) {
     std::vector<NumberedItem> items;
     for (int k = 1; k <= count; ++k) {
@@ -51,7 +48,7 @@ class TestReport : public QObject {
     frmServices *screen = nullptr;
 
     frmServices *Open(const TestDataFolder &data, int items) {
-        data.write("/MyBusinessData.txt", Business);
+        data.write("/MyBusinessData.txt", AceBusinessData);
         WriteItems(items);
         screen = LoadForm<frmServices>();
         screen->show();

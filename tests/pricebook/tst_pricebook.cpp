@@ -28,8 +28,6 @@
 
 namespace {
 
-const QByteArray Business = "\"Ace Plumbing\",\"12 Harbor Road\",\"\",\"Tampa\",\"FL\",\"33601\","
-                            "\"813-555-0100\",\"\",\"\"\r\n";
 constexpr double Inch = 1440;
 
 ItemRecord Item(const QString &description, const QString &category, qint64 costCents = 250,
@@ -69,16 +67,6 @@ QString ShortDate(const QDate &date) {
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-// The words of a printed line: those of the page at the word's height.
-QList<PdfWord> LineOf(const QList<PdfWord> &words, const PdfWord &word) {
-    QList<PdfWord> line;
-    for (const PdfWord &w : words) {
-        if (w.page == word.page && std::abs(w.yMin - word.yMin) < 1)
-            line << w;
-    }
-    return line;
-}
-
 } // namespace
 
 class TestPriceBook : public QObject {
@@ -89,7 +77,7 @@ class TestPriceBook : public QObject {
     // from the main menu.
     void Open(const TestDataFolder &data, const std::vector<ItemRecord> &items,
               const QStringList &vendors = {}) {
-        data.write("/MyBusinessData.txt", Business);
+        data.write("/MyBusinessData.txt", AceBusinessData);
         for (int n = 1; n <= vendors.size(); ++n) {
             VendorRecord vendor;
             vendor[VendorName] = vendors[n - 1];

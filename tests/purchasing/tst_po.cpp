@@ -26,9 +26,6 @@
 
 namespace {
 
-const QByteArray Business = "\"Ace Plumbing\",\"12 Harbor Road\",\"\",\"Tampa\",\"FL\",\"33601\","
-                            "\"813-555-0100\",\"\",\"\"\r\n";
-
 ItemRecord Item(const QString &description, qint16 onHand, qint16 reorder = 6, qint16 level = 2,
                 qint64 costCents = 250) {
     ItemRecord item;
@@ -81,7 +78,7 @@ class TestPO : public QObject {
 
     // Vendors and items in place, the screen opened from the main menu.
     frmPO *Open(const TestDataFolder &data, const std::vector<ItemRecord> &items) {
-        data.write("/MyBusinessData.txt", Business);
+        data.write("/MyBusinessData.txt", AceBusinessData);
         if (!data.exists("/VendorData.txt")) {
             VendorRecord vendor;
             vendor[VendorName] = "Gulf Supply";

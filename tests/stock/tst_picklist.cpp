@@ -19,9 +19,6 @@
 
 namespace {
 
-const QByteArray Business = "\"Ace Plumbing\",\"12 Harbor Road\",\"\",\"Tampa\",\"FL\",\"33601\","
-                            "\"813-555-0100\",\"\",\"\"\r\n";
-
 ItemRecord Item(const QString &description, qint16 onHand, const QString &category = "Pipe") {
     ItemRecord item;
     item.Description = description;
@@ -208,7 +205,7 @@ private slots:
 
     void printedPage() {
         TestDataFolder data;
-        data.write("/MyBusinessData.txt", Business);
+        data.write("/MyBusinessData.txt", AceBusinessData);
         std::vector<ItemRecord> items = {Item("Copper elbow", 500), Item("Brass tee", 9)};
         WriteItems(items);
         Open(Picklist);

@@ -9,6 +9,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// The business data file of the business that the printed documents of the tests head.
+inline const QByteArray AceBusinessData =
+    "\"Ace Plumbing\",\"12 Harbor "
+    "Road\",\"\",\"Tampa\",\"FL\",\"33601\",\"813-555-0100\",\"\",\"\"\r\n";
+
 // A fresh, empty data folder for one test, made the program's data folder.
 class TestDataFolder {
 public:

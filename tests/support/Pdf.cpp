@@ -82,6 +82,15 @@ PdfWord FindWord(const QList<PdfWord> &words, const QString &text, int page) {
     return {QString(), 0, 0, 0, 0, 0};
 }
 
+QList<PdfWord> LineOf(const QList<PdfWord> &words, const PdfWord &word) {
+    QList<PdfWord> line;
+    for (const PdfWord &w : words) {
+        if (w.page == word.page && std::abs(w.yMin - word.yMin) < 1)
+            line << w;
+    }
+    return line;
+}
+
 QStringList WordTexts(const QList<PdfWord> &words) {
     QStringList texts;
     for (const PdfWord &word : words)

@@ -24,6 +24,8 @@ int PdfPageCount(const QString &path);
 // The first word with that text (on that page, 1-based, when page > 0); a word with empty text
 // when there is none.
 PdfWord FindWord(const QList<PdfWord> &words, const QString &text, int page = 0);
+// The words printed on the same line as the word, on its page.
+QList<PdfWord> LineOf(const QList<PdfWord> &words, const PdfWord &word);
 QStringList WordTexts(const QList<PdfWord> &words);
 
 // Where a position of the document lands on a Letter page printed to PDF: the printable area
