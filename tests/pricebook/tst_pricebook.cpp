@@ -533,7 +533,7 @@ private slots:
         QCOMPARE(int(shapes.size()), 2 * (26 + 7));
     }
 
-    void cancelledRfq() {
+    void cancelledAndFailedRfq() {
         TestDataFolder data;
         Open(data, {Item("Tee", "Fittings")}, {"Gulf Supply"});
         AnswerMessageBox(QMessageBox::Ok);
@@ -545,6 +545,21 @@ private slots:
         screen->cmdPrintRFQ[0]->click();
         QCOMPARE(cancelled->text, QString("The RFQ will not be Printed"));
         QCOMPARE(data.read("/RFQ.txt"), QByteArray("Quote this\r\n"));
+
+        // A save that fails says so, and the text stays for another try.
+        AnswerMessageBox(QMessageBox::Ok);
+        screen->mnuRFQ->trigger();
+        screen->cmdPB[7]->click();
+        QVERIFY(screen->fraRFQ->isVisible());
+        screen->txtRFQ->setPlainText("Quote that");
+        auto failed = AnswerMessageBox(QMessageBox::Ok);
+        FailDiskOperation(1);
+        screen->cmdRFQ[2]->click();
+        FailDiskOperation(0);
+        QCOMPARE(failed->text,
+                 "The request could not be saved in the file " + data.path("/RFQ.txt") + ".");
+        QCOMPARE(data.read("/RFQ.txt"), QByteArray("Quote this\r\n"));
+        QCOMPARE(screen->RequestText(), QString("Quote that"));
     }
 };
 

@@ -3,6 +3,7 @@
 #include "contacts/VendorFile.h"
 #include "inventory/ItemFile.h"
 #include "inventory/Locations.h"
+#include "pricebook/RFQText.h"
 #include "shell/BasicDiskRoutines.h"
 #include "shell/FieldLines.h"
 
@@ -119,6 +120,15 @@ std::vector<SaveKind> MakeSaveKinds() {
          },
          [](int version) {
              return SaveLocationsFile({Version(version), QStringLiteral("Shed, back")});
+         },
+         QString()},
+        {QStringLiteral("request text save"),
+         [] {
+             WriteRFQFile(Version(0));
+             BackUp(QStringLiteral("/RFQ.txt"));
+         },
+         [](int version) {
+             return WriteRFQFile(Version(version) + QStringLiteral("\nfor the van"));
          },
          QString()},
         {QStringLiteral("exit backup"),
