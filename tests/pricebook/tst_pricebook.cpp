@@ -382,6 +382,15 @@ private slots:
             if (w.xMin < PointsX(2.25 * Inch))
                 QVERIFY2(w.xMax < PointsX(2.25 * Inch) - 1, qPrintable(w.text));
         }
+        // The comment line of each item, from 12,600 twips to no further than the printable edge.
+        int rules = 0;
+        for (const PdfWord &w : words) {
+            if (w.page == 2 && w.text.startsWith("____")) {
+                ++rules;
+                QVERIFY(std::abs(w.xMin - PointsX(12600)) < 1 && w.xMax <= PointsX(15120) + 0.5);
+            }
+        }
+        QCOMPARE(rules, 3);
         const PdfWord footer = FindWord(words, "(2)", 2);
         QVERIFY(std::abs((footer.xMin + footer.xMax) / 2 - middle) < 8);
         QVERIFY(footer.yMin > PointsY(11520 - 720) - 2);
