@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -149,6 +150,7 @@ frmPriceBook::frmPriceBook() : Form(QStringLiteral("frmPriceBook")) {
     connect(UpDown1, &UpDownArrows::downClicked, this,
             [this] { MoveListItem(false, lstSort, lstSort->currentRow()); });
     connect(fgItems, &FlexGrid::Click, this, &frmPriceBook::fgItems_Click);
+    fgItems->installEventFilter(this);
     connect(fgItems, &FlexGrid::Click, this, UnhookGridWheel);
     connect(mnuRFQ, &QAction::triggered, this, &frmPriceBook::mnuRFQ_Click);
     connect(lstVendors, &QListWidget::currentRowChanged, this, [](int row) {
@@ -296,7 +298,7 @@ void frmPriceBook::Form_Load() {
 
 void frmPriceBook::LoadItems() {
     const std::vector<ItemRecord> items = ReadAllItems();
-    std::vector<GridCell> cells = fgItems->Model()->TakeBody();
+    std::vector<GridCell> cells;
     cells.reserve(items.size() * 7);
     QSet<QString> categories;
     QStringList firstMet;
@@ -380,8 +382,8 @@ void frmPriceBook::Form_Unload() {
 void frmPriceBook::cmdPB_Click(int Index) {
     switch (Index) {
     case 0:
-        UnhookGridWheel();
-        // Leaving unloads the screen: the next visit starts from freshly read files.
+        // Leaving unloads the screen (the wheel hook goes with it): the next visit starts from
+        // freshly read files.
         LoadForm<frmStartup>()->show();
         UnloadForm(this);
         break;
@@ -522,6 +524,16 @@ PriceBookContent frmPriceBook::Content() const {
     }
     content.Request = RequestText().split(u'\n');
     return content;
+}
+
+bool frmPriceBook::eventFilter(QObject *watched, QEvent *event) {
+    // The space bar ticks the current row, for those who go down the grid by keyboard.
+    if (watched == fgItems && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space) {
+        fgItems_Click();
+        return true;
+    }
+    return Form::eventFilter(watched, event);
 }
 
 QString frmPriceBook::RequestText() const {

@@ -249,6 +249,8 @@ private slots:
         QCOMPARE(grid->TextMatrix(5, 0), TickMark());
         ClickRow(grid, RowOf(grid, "Tee", 1));
         QCOMPARE(TickedRows(), 2);
+        QTest::keyClick(grid, Qt::Key_Space); // the keyboard's tick, on the current row
+        QCOMPARE(grid->TextMatrix(grid->Row(), 0), TickMark());
         screen->cmdPB[5]->click();
         QCOMPARE(TickedRows(), grid->Rows() - 1);
         screen->cmdPB[6]->click();
