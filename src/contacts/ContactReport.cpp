@@ -39,7 +39,7 @@ bool PrintContactPages() {
     const double rowHeight = 5 * printer.TextHeight(QStringLiteral("ABC"));
     double top = printer.CurrentY;
     const int count = VendorCount();
-    for (int n = 1; n <= count; ++n) {
+    for (int n = 1; n <= count && !printer.Cancelled(); ++n) {
         const int k = (n - 1) % 3;
         if (n > 1 && k == 0) {
             top += rowHeight;

@@ -6,6 +6,7 @@
 #include "contacts/VendorFile.h"
 #include "pricebook/frmPriceBook.h"
 #include "printing/FlexGrid.h"
+#include "printing/PrintJob.h"
 #include "printing/PrinterRoutines.h"
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
@@ -607,13 +608,11 @@ void frmContacts::PrintContacts() {
                QMessageBox::Yes | QMessageBox::No,
                QStringLiteral("Contact Report")) == QMessageBox::No)
         return;
-    if (!ShowPrintDialog()) {
-        MsgBox(QStringLiteral("The Contact List will not be Printed"));
-        return;
-    }
-    SetUpPrinter(QStringLiteral("Portrait"), 2);
-    if (!PrintContactPages())
-        ReportPrintError();
+    PrintWithDialog(QStringLiteral("Contact Report"),
+                    QStringLiteral("The Contact List will not be Printed"), [] {
+                        SetUpPrinter(QStringLiteral("Portrait"), 2);
+                        return PrintContactPages();
+                    });
 }
 
 void frmContacts::Dial() {

@@ -2,6 +2,7 @@
 
 #include "printing/FlexGrid.h"
 #include "printing/InventoryForm.h"
+#include "printing/PrintJob.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
 #include "shell/BasicDiskRoutines.h"
@@ -31,7 +32,7 @@ void PrintRows(const QString &title, const QString &location, const FlexGrid &gr
     Printer &printer = Printer::Current();
     printer.Print();
     int count = 0;
-    for (int r = 1; r < grid.Rows(); ++r) {
+    for (int r = 1; r < grid.Rows() && !printer.Cancelled(); ++r) {
         const QString description = grid.TextMatrix(r, 0);
         if (printer.CurrentY + 5 * printer.TextHeight(description) >= printer.ScaleHeight()) {
             printer.NewPage();
@@ -117,9 +118,10 @@ bool PrintInventoryPages(const QString &title, const FlexGrid &grid, const QStri
         return printer.EndDoc();
     }
     SetUpPrinter(QStringLiteral("Portrait"), 2);
-    // Each location is its own print job; a PDF file would keep only the last job, so there
-    // the sheets follow each other in the one file instead.
-    const bool oneFile = printer.device().outputFormat() == QPrinter::PdfFormat;
+    // Each location is its own print job; a PDF file (or a preview) would keep only the last
+    // job, so there the sheets follow each other in the one file instead.
+    const bool oneFile =
+        printer.device().outputFormat() == QPrinter::PdfFormat || printer.Previewing();
     bool started = false;
     for (const QString &location : locations) {
         if (location.isEmpty())
@@ -137,13 +139,6 @@ bool PrintInventoryPages(const QString &title, const FlexGrid &grid, const QStri
 
 bool PrintInventoryDocument(const QString &title, const FlexGrid &grid,
                             const QStringList &locations) {
-    if (!ShowPrintDialog()) {
-        MsgBox(QStringLiteral("The Inventory will not be Printed"));
-        return false;
-    }
-    if (!PrintInventoryPages(title, grid, locations)) {
-        ReportPrintError();
-        return false;
-    }
-    return true;
+    return PrintWithDialog(title, QStringLiteral("The Inventory will not be Printed"),
+                           [&] { return PrintInventoryPages(title, grid, locations); });
 }

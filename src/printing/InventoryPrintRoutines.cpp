@@ -1,6 +1,7 @@
 #include "printing/InventoryPrintRoutines.h"
 
 #include "printing/InventoryForm.h"
+#include "printing/PrintJob.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
 #include "shell/Rev11Common.h"
@@ -114,6 +115,8 @@ void PrintItemPages(const PriceBookContent &content) {
     for (const PriceBookItem &item : content.Items)
         byCategory[item.Category].push_back(&item);
     for (const QString &category : content.Order) {
+        if (printer.Cancelled())
+            break;
         for (const PriceBookItem *item : byCategory.value(category)) {
             if (printer.CurrentY + printer.TextHeight(item->Description) >
                 printer.ScaleHeight() - 1440) {
@@ -200,6 +203,8 @@ void PrintRFQItemPages(const PriceBookContent &content) {
     double y = 2.07 * Inch;
     int printed = 0; // only the rows that print count towards a page
     for (const PriceBookItem &item : content.Items) {
+        if (printer.Cancelled())
+            break;
         if (printed > 0 && printed % RowsPerPage == 0) {
             printer.NewPage();
             PrintRFQPageHeader();
@@ -239,18 +244,15 @@ void PrintRFQPages(const PriceBookContent &content) {
 
 bool PrintPriceBookDocument(const QString &kind, const QString &title, const QString &owner,
                             const PriceBookContent &content) {
-    if (!ShowPrintDialog()) {
-        MsgBox(QStringLiteral("The ") + kind + QStringLiteral(" will not be Printed"));
-        return false;
-    }
-    SetUpPrinter(QStringLiteral("Landscape"), 2);
-    if (kind == QLatin1String("Pricebook"))
-        PrintPriceBookPages(title, owner, content);
-    else if (kind == QLatin1String("RFQ"))
-        PrintRFQPages(content);
-    if (!Printer::Current().EndDoc()) {
-        ReportPrintError();
-        return false;
-    }
-    return true;
+    const bool book = kind == QLatin1String("Pricebook");
+    return PrintWithDialog(
+        book ? QStringLiteral("Price Book") : QStringLiteral("Request for Quotation"),
+        QStringLiteral("The ") + kind + QStringLiteral(" will not be Printed"), [&] {
+            SetUpPrinter(QStringLiteral("Landscape"), 2);
+            if (book)
+                PrintPriceBookPages(title, owner, content);
+            else if (kind == QLatin1String("RFQ"))
+                PrintRFQPages(content);
+            return Printer::Current().EndDoc();
+        });
 }

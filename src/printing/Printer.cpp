@@ -2,6 +2,7 @@
 
 #include "shell/Controls.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 
@@ -20,7 +21,9 @@ Printer &Printer::Current() {
     return *printer;
 }
 
-Printer::Printer() : m_device(QPrinter::HighResolution) {
+Printer::Printer()
+    : m_device(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_painter(std::make_unique<QPainter>()) {
     // Arial prints with a metric-compatible face where Arial itself is not installed.
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
@@ -30,52 +33,53 @@ Printer::Printer() : m_device(QPrinter::HighResolution) {
 }
 
 void Printer::StartDocument() {
-    if (m_painter.isActive())
-        m_painter.end();
+    if (m_painter->isActive())
+        m_painter->end();
     m_deviceFont.reset();
     m_metrics.reset();
     m_layoutKnown = false;
     m_failed = false;
+    m_cancelled = false;
     m_page = 1;
     m_scaleWidth = 0;
     CurrentX = 0;
     CurrentY = 0;
     DrawWidth = 1;
-    m_device.setPageSize(QPageSize(QPageSize::Letter));
-    m_device.setCopyCount(1);
-    if (m_device.outputFormat() == QPrinter::PdfFormat)
-        m_device.setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    m_device->setPageSize(QPageSize(QPageSize::Letter));
+    m_device->setCopyCount(1);
+    if (m_device->outputFormat() == QPrinter::PdfFormat)
+        m_device->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
 }
 
 void Printer::SetOrientation(int orientation) {
     m_layoutKnown = false;
-    m_device.setPageOrientation(orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
+    m_device->setPageOrientation(orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
 
 int Printer::Orientation() const {
-    return m_device.pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2;
+    return m_device->pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2;
 }
 
 void Printer::SetColorMode(int mode) {
-    m_device.setColorMode(mode == 2 ? QPrinter::Color : QPrinter::GrayScale);
+    m_device->setColorMode(mode == 2 ? QPrinter::Color : QPrinter::GrayScale);
 }
 
 double Printer::ScaleWidth() const {
     if (m_scaleWidth > 0)
         return m_scaleWidth;
-    return m_device.pageRect(QPrinter::Inch).width() * TwipsPerInch;
+    return m_device->pageRect(QPrinter::Inch).width() * TwipsPerInch;
 }
 
 double Printer::ScaleHeight() const {
-    return m_device.pageRect(QPrinter::Inch).height() * TwipsPerInch;
+    return m_device->pageRect(QPrinter::Inch).height() * TwipsPerInch;
 }
 
 void Printer::KnowLayout() const {
     if (m_layoutKnown)
         return;
-    m_yFactor = m_device.logicalDpiY() / TwipsPerInch;
-    m_xFactor = m_scaleWidth > 0 ? m_device.pageRect(QPrinter::DevicePixel).width() / m_scaleWidth
-                                 : m_device.logicalDpiX() / TwipsPerInch;
+    m_yFactor = m_device->logicalDpiY() / TwipsPerInch;
+    m_xFactor = m_scaleWidth > 0 ? m_device->pageRect(QPrinter::DevicePixel).width() / m_scaleWidth
+                                 : m_device->logicalDpiX() / TwipsPerInch;
     m_layoutKnown = true;
 }
 
@@ -123,8 +127,8 @@ const QFont &Printer::DeviceFont() const {
     font.setPointSizeF(m_fontSize);
     font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(m_underline);
-    m_deviceFont.emplace(font, &m_device);
-    m_metrics.emplace(*m_deviceFont, &m_device);
+    m_deviceFont.emplace(font, m_device.get());
+    m_metrics.emplace(*m_deviceFont, m_device.get());
     m_advances.clear();
     return *m_deviceFont;
 }
@@ -160,9 +164,9 @@ QString Printer::ElidedText(const QString &text, double width) const {
 }
 
 bool Printer::Painting() {
-    if (m_failed)
+    if (m_failed || m_cancelled)
         return false;
-    if (!m_painter.isActive() && !m_painter.begin(&m_device)) {
+    if (!m_painter->isActive() && !m_painter->begin(m_device.get())) {
         m_failed = true;
         return false;
     }
@@ -177,10 +181,10 @@ void Printer::Print(const QString &text, bool endLine) {
         const QString &line = lines.at(i);
         if (!line.isEmpty() && Painting()) {
             const QFont font = DeviceFont();
-            m_painter.setFont(font);
-            m_painter.setPen(ColorFromValue(ForeColor));
-            const QFontMetricsF metrics(font, &m_device);
-            m_painter.drawText(
+            m_painter->setFont(font);
+            m_painter->setPen(ColorFromValue(ForeColor));
+            const QFontMetricsF metrics(font, m_device.get());
+            m_painter->drawText(
                 QPointF(CurrentX * XFactor(), CurrentY * YFactor() + metrics.ascent()), line);
         }
         if (i + 1 < lines.size() || endLine) {
@@ -194,7 +198,7 @@ void Printer::Print(const QString &text, bool endLine) {
 
 QPen Printer::DrawPen() const {
     QPen pen(ColorFromValue(ForeColor));
-    pen.setWidthF(std::max(1, DrawWidth) * m_device.logicalDpiX() / DrawWidthDotsPerInch);
+    pen.setWidthF(std::max(1, DrawWidth) * m_device->logicalDpiX() / DrawWidthDotsPerInch);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -209,33 +213,63 @@ void Printer::Line(double x1, double y1, double x2, double y2) {
     Record(PrintedShape::Line, x1, y1, x2, y2);
     if (!Painting())
         return;
-    m_painter.setPen(DrawPen());
-    m_painter.drawLine(QPointF(x1 * XFactor(), y1 * YFactor()),
-                       QPointF(x2 * XFactor(), y2 * YFactor()));
+    m_painter->setPen(DrawPen());
+    m_painter->drawLine(QPointF(x1 * XFactor(), y1 * YFactor()),
+                        QPointF(x2 * XFactor(), y2 * YFactor()));
 }
 
 void Printer::Box(double x1, double y1, double x2, double y2) {
     Record(PrintedShape::Box, x1, y1, x2, y2);
     if (!Painting())
         return;
-    m_painter.setPen(DrawPen());
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawRect(
+    m_painter->setPen(DrawPen());
+    m_painter->setBrush(Qt::NoBrush);
+    m_painter->drawRect(
         QRectF(QPointF(x1 * XFactor(), y1 * YFactor()), QPointF(x2 * XFactor(), y2 * YFactor())));
 }
 
 void Printer::NewPage() {
-    if (Painting() && !m_device.newPage())
+    if (Painting() && !m_device->newPage())
         m_failed = true;
+    if (m_observer && !m_cancelled && !m_observer(m_page))
+        m_cancelled = true;
     ++m_page;
     CurrentX = 0;
     CurrentY = 0;
 }
 
+void Printer::Cancel() {
+    m_cancelled = true;
+    if (!m_painter->isActive())
+        return;
+    if (m_previewing) {
+        m_painter->end();
+    } else if (m_device->outputFormat() == QPrinter::PdfFormat) {
+        m_painter->end();
+        QFile::remove(m_device->outputFileName());
+    } else if (!m_device->abort()) {
+        // The system's print engine cannot take a job back once drawing began, and ending it
+        // would send what was drawn: the unfinished job is left for ever, and a printer with
+        // the same settings takes the next document.
+        auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        fresh->setPrinterName(m_device->printerName());
+        fresh->setPageLayout(m_device->pageLayout());
+        fresh->setColorMode(m_device->colorMode());
+        fresh->setDuplex(m_device->duplex());
+        fresh->setCollateCopies(m_device->collateCopies());
+        (void)m_painter.release();
+        (void)m_device.release();
+        m_device = std::move(fresh);
+        m_painter = std::make_unique<QPainter>();
+    }
+}
+
 bool Printer::EndDoc() {
-    if (m_painter.isActive() && !m_painter.end())
+    if (m_cancelled)
+        Cancel();
+    else if (m_painter->isActive() && !m_painter->end())
         m_failed = true;
-    const bool ok = !m_failed && m_device.printerState() != QPrinter::Error;
+    const bool ok = !m_failed && !m_cancelled && m_device->printerState() != QPrinter::Error;
     m_failed = false;
     m_page = 1;
     return ok;

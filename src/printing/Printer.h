@@ -7,6 +7,8 @@
 #include <QPrinter>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -26,7 +28,7 @@ class Printer {
 public:
     static Printer &Current();
 
-    QPrinter &device() { return m_device; }
+    QPrinter &device() { return *m_device; }
 
     // Forgets the previous document's settings: twips across, DrawWidth 1, page 1, US Letter,
     // one copy. Nothing is printed until something is drawn.
@@ -73,9 +75,22 @@ public:
     int Page() const { return m_page; }
 
     // Sends the document to the printer. False when anything about it failed (no printer, a
-    // file that cannot be written, a painter that would not start), so that the document can
-    // say so instead of pretending it printed.
+    // file that cannot be written, a painter that would not start) or it was cancelled, so
+    // that the document can say so instead of pretending it printed.
     bool EndDoc();
+
+    // Told the pages done each time a page is finished; answering false cancels the document.
+    void SetPageObserver(std::function<bool(int pagesDone)> observer) {
+        m_observer = std::move(observer);
+    }
+    // Stops the document: nothing more is drawn, nothing reaches the printer, and a PDF begun
+    // for it is removed. It stays cancelled until the next document starts.
+    void Cancel();
+    bool Cancelled() const { return m_cancelled; }
+    // While a preview draws the document: one document of several jobs stays one, and
+    // cancelling it has no file to remove.
+    void SetPreviewing(bool previewing) { m_previewing = previewing; }
+    bool Previewing() const { return m_previewing; }
 
     void SetRecorder(std::vector<PrintedShape> *sink) { m_recorder = sink; }
 
@@ -93,8 +108,8 @@ private:
     void Record(PrintedShape::Kind kind, double x1, double y1, double x2, double y2);
     QPen DrawPen() const;
 
-    QPrinter m_device;
-    QPainter m_painter;
+    std::unique_ptr<QPrinter> m_device;
+    std::unique_ptr<QPainter> m_painter;
     QString m_fontName = QStringLiteral("Arial");
     double m_fontSize = 10;
     bool m_bold = false;
@@ -108,5 +123,8 @@ private:
     double m_scaleWidth = 0;
     int m_page = 1;
     bool m_failed = false;
+    bool m_cancelled = false;
+    bool m_previewing = false;
+    std::function<bool(int)> m_observer;
     std::vector<PrintedShape> *m_recorder = nullptr;
 };

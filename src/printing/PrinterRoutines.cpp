@@ -74,15 +74,17 @@ void PrintWrapped(int x, int y, int width, int /*spare*/, const QString &text) {
     }
 }
 
-QStringList WriteInstructionsFile(const QString &name, const QString &text) {
-    const QString lines = QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    DeleteDataFile(name);
-    WriteWholeFile(name, ToCp1252(QString(lines).replace(u'\n', QLatin1String("\r\n"))) + "\r\n");
-    return lines.split(u'\n');
+QStringList InstructionLines(const QString &text) {
+    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).split(u'\n');
 }
 
-bool ShowPrintDialog() {
-    return LoadForm<frmStartup>()->dlgPrint->ShowPrinter();
+void WriteInstructionsFile(const QString &name, const QString &text) {
+    DeleteDataFile(name);
+    WriteWholeFile(name, ToCp1252(InstructionLines(text).join(QLatin1String("\r\n"))) + "\r\n");
+}
+
+bool ShowPrintDialog(const QString &docName) {
+    return LoadForm<frmStartup>()->dlgPrint->ShowPrinter(docName);
 }
 
 void ReportPrintError() {

@@ -20,13 +20,15 @@ QStringList WrapText(const QString &text, int width);
 // one printed line after another.
 void PrintWrapped(int x, int y, int width, int spare, const QString &text);
 
-// Writes a box's instructions as the data file of that name (its lines ended by CR LF, one more
-// CR LF after the last), replacing the old one, and gives back the lines to print. The lines
-// come from the text itself: nothing else reads the file back, so a file that could not be
-// written costs the page nothing.
-QStringList WriteInstructionsFile(const QString &name, const QString &text);
+// A box's instructions as lines to print, CR LF or LF ending each.
+QStringList InstructionLines(const QString &text);
+// Writes them as the data file of that name (each line ended by CR LF, one more CR LF after
+// the last), replacing the old one. Nothing reads the file back, so a file that could not be
+// written costs the document nothing.
+void WriteInstructionsFile(const QString &name, const QString &text);
 
-// Shows the main menu's print dialog; false when the user cancelled it.
-bool ShowPrintDialog();
+// Shows the main menu's print dialog for the document of that name ("Inventory Report",
+// "Purchase Order 1001"); false when the user cancelled it.
+bool ShowPrintDialog(const QString &docName);
 // The message of every document whose printing failed.
 void ReportPrintError();

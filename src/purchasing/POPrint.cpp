@@ -44,6 +44,8 @@ void PrintPOLines(const std::vector<POLine> &lines) {
     Printer &printer = Printer::Current();
     StartLines();
     for (const POLine &line : lines) {
+        if (printer.Cancelled())
+            break;
         if (line.Quantity == QLatin1String("0"))
             continue;
         if (printer.CurrentY + printer.TextHeight(line.Quantity) >= LinesBottom) {
@@ -64,7 +66,7 @@ void PrintPOLines(const std::vector<POLine> &lines) {
 
 void PrintDeliveryText(const QString &text) {
     Printer &printer = Printer::Current();
-    const QStringList lines = WriteInstructionsFile(QStringLiteral("/Delivery.txt"), text);
+    const QStringList lines = InstructionLines(text);
     printer.ForeColor = 0x0000FF; // red
     MoveToInches(1.3, 8.5);
     for (const QString &line : lines) {

@@ -20,6 +20,5 @@ struct PODelivery {
 };
 
 // The pages on the printer SetUpPrinter has prepared: a blank PO has ruled writing lines
-// instead of the item lines. The delivery instructions are written to "Delivery.txt" as they
-// print. False when the printing failed.
+// instead of the item lines. False when the printing failed.
 bool PrintPOPages(bool blank, const std::vector<POLine> &lines, const PODelivery &delivery);

@@ -2,6 +2,7 @@
 
 #include "common/Currency.h"
 #include "printing/FlexGrid.h"
+#include "printing/PrintJob.h"
 #include "printing/PrinterRoutines.h"
 #include "purchasing/CustomerFile.h"
 #include "purchasing/PONumber.h"
@@ -641,20 +642,19 @@ void frmPO::lstAccounts_Click() {
 }
 
 void frmPO::cmdInvoiceContinue_Click() {
-    if (!ShowPrintDialog()) {
-        MsgBox(QStringLiteral("The Document will not be Printed"));
-        return;
-    }
-    SetUpPrinter(QStringLiteral("Portrait"), 2);
     std::vector<POLine> lines;
     for (int r = 1; r < fgItems->Rows(); ++r)
         lines.push_back({fgItems->TextMatrix(r, Quantity), fgItems->TextMatrix(r, Description),
                          fgItems->TextMatrix(r, Cost), fgItems->TextMatrix(r, Extension)});
-    if (!PrintPOPages(optPO[1]->isChecked(), lines,
-                      {txtDelivery->toPlainText(), optDelivery[0]->isChecked()})) {
-        ReportPrintError();
+    const PODelivery delivery{txtDelivery->toPlainText(), optDelivery[0]->isChecked()};
+    if (!PrintWithDialog(QStringLiteral("Purchase Order %1").arg(PONumber),
+                         QStringLiteral("The Document will not be Printed"), [&] {
+                             SetUpPrinter(QStringLiteral("Portrait"), 2);
+                             return PrintPOPages(optPO[1]->isChecked(), lines, delivery);
+                         }))
         return;
-    }
+    if (!delivery.Text.isEmpty())
+        WriteInstructionsFile(QStringLiteral("/Delivery.txt"), delivery.Text);
     // A number that has been printed is never handed out again, whatever happens to stock.
     SavePONumber();
     UpdateInventoryFromPO();

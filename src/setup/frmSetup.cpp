@@ -3,6 +3,7 @@
 #include "common/NumberText.h"
 #include "common/Variables.h"
 #include "printing/InventoryForm.h"
+#include "printing/PrintJob.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
 #include "shell/BasicDiskRoutines.h"
@@ -697,12 +698,11 @@ void frmSetup::cmdLogo_Click(int Index) {
 }
 
 void frmSetup::PrintSampleDocument() {
-    if (!ShowPrintDialog())
-        return;
-    SetUpPrinter(QStringLiteral("Portrait"), 2);
-    PrintDocumentFrame(QStringLiteral("Purchase Order"), 1.0, 0.6, false);
-    if (!Printer::Current().EndDoc())
-        ReportPrintError();
+    PrintWithDialog(QStringLiteral("Sample Document"), QString(), [] {
+        SetUpPrinter(QStringLiteral("Portrait"), 2);
+        PrintDocumentFrame(QStringLiteral("Purchase Order"), 1.0, 0.6, false);
+        return Printer::Current().EndDoc();
+    });
 }
 
 void frmSetup::LoadLogo() {

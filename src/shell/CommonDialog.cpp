@@ -5,20 +5,36 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QPrintDialog>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 CommonDialog::CommonDialog(QObject *parent) : QObject(parent) {
     setObjectName(QStringLiteral("dlgPrint"));
 }
 
-bool CommonDialog::ShowPrinter() {
-    QPrintDialog dialog(&Printer::Current().device(), DialogParent());
+bool CommonDialog::ShowPrinter(const QString &docName) {
+    QPrinter &device = Printer::Current().device();
+    // A print queue and a PDF viewer show what the document is and where it came from.
+    device.setDocName(docName);
+    device.setCreator(ProductName + u' ' + ProgramVersion.toString());
+    QPrintDialog dialog(&device, DialogParent());
     // No page range: every document prints whole. "Print to File (PDF)" stays among the
     // printers: on a desktop without one it is the only way to print.
     dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile |
                       QAbstractPrintDialog::PrintShowPageSize);
+    // A PDF goes where the user keeps documents, under the document's name: left to itself
+    // the dialog would propose the folder the program was started from, the data folder.
+    if (auto *file = dialog.findChild<QLineEdit *>(QStringLiteral("filename"))) {
+        QString name = docName;
+        name.replace(QRegularExpression(QStringLiteral("[/\\:*?\"<>|]")), QStringLiteral("-"));
+        file->setText(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                          .filePath(name + QStringLiteral(".pdf")));
+    }
     return dialog.exec() == QDialog::Accepted;
 }
 

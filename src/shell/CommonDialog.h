@@ -18,8 +18,9 @@ public:
     std::optional<QString> ShowFont(const QString &currentFamily);
     // filter in the dialog's own form, e.g. "Pictures (*.bmp *.jpg);;All (*)".
     std::optional<QString> ShowOpen(const QString &filter);
-    // The printer dialog, on the printer every document prints to; false on cancel.
-    bool ShowPrinter();
+    // The printer dialog, on the printer every document prints to, for the document of that
+    // name; false on cancel.
+    bool ShowPrinter(const QString &docName);
     // The file last chosen with ShowOpen since the program started, or empty.
     QString FileName() const { return m_fileName; }
 

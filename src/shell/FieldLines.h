@@ -33,8 +33,8 @@ private:
 };
 
 // Writes the lines as the file's whole new content; the old file stays until the new one is
-// complete. With deleteBackupCopy the file's Backup copy goes once the new file is in place. False (with the
-// reason in *error when given) when the writer holds a refused value or the disk fails.
+// complete. With deleteBackupCopy the file's Backup copy goes once the new file is in place. False
+// (with the reason in *error when given) when the writer holds a refused value or the disk fails.
 bool WriteFieldLineFile(const QString &name, const FieldLineWriter &writer, bool deleteBackupCopy,
                         QString *error = nullptr);
 

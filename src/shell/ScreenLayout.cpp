@@ -32,6 +32,17 @@ void SaveLayout(const QString &key, const QString &formName, const QByteArray &g
     settings.setValue(formName + "/geometry", geometry);
 }
 
+bool PreviewDocuments() {
+    return QSettings(SettingsFile(QStringLiteral("Preferences")), QSettings::IniFormat)
+        .value(QStringLiteral("Printing/preview"), false)
+        .toBool();
+}
+
+void SetPreviewDocuments(bool preview) {
+    QSettings(SettingsFile(QStringLiteral("Preferences")), QSettings::IniFormat)
+        .setValue(QStringLiteral("Printing/preview"), preview);
+}
+
 void PlaceOnScreen(QWidget *window, const QByteArray &geometry) {
     const bool restored = !geometry.isEmpty() && window->restoreGeometry(geometry);
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

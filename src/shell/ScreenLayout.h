@@ -14,3 +14,8 @@ void SaveLayout(const QString &key, const QString &formName, const QByteArray &g
 // screen's free area and wholly inside it, so a place kept from a larger monitor comes back
 // into view.
 void PlaceOnScreen(QWidget *window, const QByteArray &geometry);
+
+// Whether every document is shown in a preview before it prints: the user's own choice, kept
+// with the layouts, never in a data file the suite shares.
+bool PreviewDocuments();
+void SetPreviewDocuments(bool preview);

@@ -12,7 +12,6 @@ constexpr double Inch = 1440;
 constexpr double HeaderBoxBottom = 5040; // the frame's header box: the instructions stay in it
 constexpr double LinesBottom = 12240;    // 8.5 in, where the ruled body of the frame ends
 constexpr double PageBottom = 14400;     // 10 in
-const QString InstructionsFile = QStringLiteral("/PicklistInstructions.txt");
 
 void PrintHeadings() {
     Printer &printer = Printer::Current();
@@ -47,7 +46,7 @@ QStringList PrintInstructions(const QString &instructions) {
     Printer &printer = Printer::Current();
     PrintInstructionsHeading(QStringLiteral("INSTRUCTIONS:"), 1.75);
     QStringList rest;
-    for (const QString &line : WriteInstructionsFile(InstructionsFile, instructions)) {
+    for (const QString &line : InstructionLines(instructions)) {
         for (const QString &wrapped : WrapText(line, 10080)) {
             if (!rest.isEmpty() || printer.CurrentY + printer.TextHeight() > HeaderBoxBottom) {
                 rest << wrapped;
@@ -84,6 +83,8 @@ bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &i
     printer.Print();
     MoveToInches(0.75, 4.3);
     for (const PicklistLine &line : lines) {
+        if (printer.Cancelled())
+            break;
         if (line.quantity == QLatin1String("0"))
             continue;
         if (printer.CurrentY + printer.TextHeight(line.quantity) >= LinesBottom) {

@@ -12,7 +12,6 @@ struct PicklistLine {
     QString description;
 };
 
-// The pages on the printer SetUpPrinter has prepared. The instructions are written to
-// "PicklistInstructions.txt" as they print; those too long for the room above the headings go
-// on to pages of their own after the lines. False when the printing failed.
+// The pages on the printer SetUpPrinter has prepared. Instructions too long for the room above
+// the headings go on to pages of their own after the lines. False when the printing failed.
 bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &instructions);

@@ -3,6 +3,7 @@
 #include "inventory/ItemFile.h"
 #include "inventory/ItemGrid.h"
 #include "printing/FlexGrid.h"
+#include "printing/PrintJob.h"
 #include "printing/PrinterRoutines.h"
 #include "shell/BasicDiskRoutines.h"
 #include "shell/Controls.h"
@@ -435,19 +436,24 @@ void frmInventory::SaveNewItemCount() {
 
 void frmInventory::PrintPicklist() {
     PicklistPrinted = false;
-    if (!ShowPrintDialog()) {
-        MsgBox(QStringLiteral("The Pick List will not be Printed"));
+    const QString cancelled = QStringLiteral("The Pick List will not be Printed");
+    if (!ShowPrintDialog(QStringLiteral("Picklist"))) {
+        MsgBox(cancelled);
         return;
     }
-    SetUpPrinter(QStringLiteral("Portrait"), 2);
     std::vector<PicklistLine> lines;
     for (int i = 1; i < fgPicklist->Rows(); ++i)
         lines.push_back({fgPicklist->TextMatrix(i, 0), fgPicklist->TextMatrix(i, 1)});
-    for (;;) {
-        if (!PrintPicklistPages(lines, txtPick->toPlainText())) {
-            ReportPrintError();
+    const QString instructions = txtPick->toPlainText();
+    const DrawDocument draw = [&] {
+        SetUpPrinter(QStringLiteral("Portrait"), 2);
+        return PrintPicklistPages(lines, instructions);
+    };
+    for (bool first = true;; first = false) {
+        if (!ReportPrintResult(PrintDocument(draw, first), cancelled))
             return;
-        }
+        if (!instructions.isEmpty())
+            WriteInstructionsFile(QStringLiteral("/PicklistInstructions.txt"), instructions);
         if (MsgBox(QStringLiteral("Was the Picklist printed Correctly?"),
                    QMessageBox::Yes | QMessageBox::No,
                    QStringLiteral("Print Confirmation")) == QMessageBox::Yes) {

@@ -38,7 +38,7 @@ QList<PdfWord> PrintPdf(const TestDataFolder &data, const std::function<void()> 
                         const QString &name = QStringLiteral("out.pdf")) {
     const QString path = data.path("/" + name);
     PrintToPdf(path);
-    if (!ShowPrintDialog())
+    if (!ShowPrintDialog(QStringLiteral("Test Page")))
         return {};
     SetUpPrinter(QStringLiteral("Portrait"), 2);
     draw();
