@@ -180,6 +180,8 @@ void Printer::Print(const QString &text, bool endLine) {
     for (int i = 0; i < lines.size(); ++i) {
         const QString &line = lines.at(i);
         if (!line.isEmpty() && Painting()) {
+            if (m_textRecorder)
+                m_textRecorder->push_back({line, m_page});
             const QFont font = DeviceFont();
             m_painter->setFont(font);
             m_painter->setPen(ColorFromValue(ForeColor));

@@ -20,6 +20,12 @@ struct PrintedShape {
     int drawWidth;
 };
 
+// A text as a document printed it, on its page (1 for the first). Kept only when a test asks.
+struct PrintedText {
+    QString text;
+    int page;
+};
+
 // The printing surface every document draws on: positions in twips from the top-left corner
 // of the printable area, a current print position, the current font, and the printer that
 // the print dialog chose. A document starts with StartDocument (SetUpPrinter does that), is
@@ -93,6 +99,7 @@ public:
     bool Previewing() const { return m_previewing; }
 
     void SetRecorder(std::vector<PrintedShape> *sink) { m_recorder = sink; }
+    void SetTextRecorder(std::vector<PrintedText> *sink) { m_textRecorder = sink; }
 
 private:
     Printer();
@@ -127,4 +134,5 @@ private:
     bool m_previewing = false;
     std::function<bool(int)> m_observer;
     std::vector<PrintedShape> *m_recorder = nullptr;
+    std::vector<PrintedText> *m_textRecorder = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "shell/Controls.h"
 #include "shell/FieldLines.h"
 #include "shell/Rev11Common.h"
+#include "shell/ScreenLayout.h"
 #include "shell/frmSplash.h"
 #include "shell/frmStartup.h"
 #include "telephony/ComPort.h"
@@ -214,6 +215,10 @@ QWidget *frmSetup::PrintingTab() {
     ckColor = new QCheckBox(QStringLiteral("Print"), page);
     ckColor->setObjectName(QStringLiteral("ckColor"));
     ckColor->setToolTip(QStringLiteral("Headings, totals etc are printed in highlighting colors"));
+    ckPreview = new QCheckBox(QStringLiteral("Preview documents before printing"), page);
+    ckPreview->setObjectName(QStringLiteral("ckPreview"));
+    ckPreview->setToolTip(QStringLiteral("Every document shows its pages before it prints"));
+    ckPreview->setChecked(PreviewDocuments());
     cboCopies = new QComboBox(page);
     cboCopies->setObjectName(QStringLiteral("cboCopies"));
     for (int copies = 1; copies <= 9; ++copies)
@@ -236,11 +241,14 @@ QWidget *frmSetup::PrintingTab() {
     grid->addWidget(ckColor, 4, 1);
     grid->addWidget(Label(QStringLiteral("Print Copies"), page), 5, 0);
     grid->addWidget(cboCopies, 5, 1, Qt::AlignLeft);
+    grid->addWidget(ckPreview, 6, 0, 1, 3);
     grid->setColumnStretch(2, 1);
-    grid->setRowStretch(6, 1);
+    grid->setRowStretch(7, 1);
 
     for (int i = 0; i < 3; ++i)
         connect(cmdChange[i], &QPushButton::clicked, this, [this, i] { cmdChange_Click(i); });
+    // The user's own choice, kept at once: no data file holds it, so no save is needed.
+    connect(ckPreview, &QCheckBox::toggled, this, &SetPreviewDocuments);
     return page;
 }
 

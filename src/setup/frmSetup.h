@@ -50,6 +50,7 @@ public:
     std::array<QPushButton *, 3> cmdChange;
     QLabel *lblFont;
     QCheckBox *ckColor;
+    QCheckBox *ckPreview;
     QComboBox *cboCopies;
 
     // Logo

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -32,6 +34,19 @@ void CancelPrintDialog() {
     OnNextModal([](QWidget *modal) {
         QVERIFY(modal->inherits("QPrintDialog"));
         static_cast<QDialog *>(modal)->reject();
+    });
+}
+
+void AnswerPreview(bool print, const std::function<void(int pages)> &seen) {
+    OnNextModal([print, seen](QWidget *modal) {
+        auto *view = modal->findChild<QPrintPreviewWidget *>(QStringLiteral("preview"));
+        QVERIFY2(view, "expected the print preview");
+        if (seen)
+            seen(view->pageCount());
+        modal
+            ->findChild<QPushButton *>(print ? QStringLiteral("previewPrint")
+                                             : QStringLiteral("previewClose"))
+            ->click();
     });
 }
 

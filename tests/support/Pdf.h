@@ -18,6 +18,9 @@ struct PdfWord {
 void PrintToPdf(const QString &path, const std::function<void()> &afterAccept = {});
 // Cancels the next print dialog.
 void CancelPrintDialog();
+// Answers the next print preview: prints from it, or closes it; seen is first told the number of
+// pages it shows.
+void AnswerPreview(bool print, const std::function<void(int pages)> &seen = {});
 
 QList<PdfWord> ReadPdfWords(const QString &path);
 int PdfPageCount(const QString &path);

@@ -1,0 +1,182 @@
+#include "common/Variables.h"
+#include "contacts/ContactReport.h"
+#include "contacts/VendorFile.h"
+#include "inventory/InventoryReport.h"
+#include "inventory/ItemGrid.h"
+#include "printing/FlexGrid.h"
+#include "printing/InventoryForm.h"
+#include "printing/InventoryPrintRoutines.h"
+#include "printing/PrintJob.h"
+#include "printing/Printer.h"
+#include "printing/PrinterRoutines.h"
+#include "purchasing/POPrint.h"
+#include "purchasing/frmPO.h"
+#include "setup/frmSetup.h"
+#include "shell/ScreenLayout.h"
+#include "stock/PicklistPrint.h"
+#include "support/Gui.h"
+#include "support/Pdf.h"
+#include "support/SaveKinds.h"
+
+#include <QLineEdit>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+
+// Every kind of document, drawn from a little plain data as its screen hands it over.
+struct Document {
+    const char *name;
+    DrawDocument draw;
+};
+
+const std::vector<Document> &Documents() {
+    static FlexGrid *grid = [] {
+        auto *g = new FlexGrid(QStringLiteral("fgItems"), nullptr);
+        g->SetCols(10);
+        std::vector<GridCell> cells;
+        ItemRecord item;
+        item.Description = QStringLiteral("Copper elbow");
+        item.Category = QStringLiteral("Pipe");
+        AppendItemCells(cells, item, 1);
+        g->Model()->SetBody(cells);
+        return g;
+    }();
+    static PriceBookContent content{{{"Copper elbow", "Pipe", "$2.50", "$4.00", "$3.50", "10"}},
+                                    {"Pipe"},
+                                    true,
+                                    true,
+                                    true,
+                                    {"Gulf Supply", "77 Bay Blvd", "Tampa,FL", "33605"},
+                                    {"Please quote"}};
+    auto portrait = [](std::function<bool()> pages) {
+        return [pages] {
+            SetUpPrinter(QStringLiteral("Portrait"), 2);
+            return pages();
+        };
+    };
+    auto landscape = [](std::function<void()> pages) {
+        return [pages] {
+            SetUpPrinter(QStringLiteral("Landscape"), 2);
+            pages();
+            return Printer::Current().EndDoc();
+        };
+    };
+    static const std::vector<Document> documents = {
+        {"Inventory Report", [] { return PrintInventoryPages(InventoryReportTitle, *grid, {}); }},
+        {"Inventory Tally Sheet",
+         [] {
+             return PrintInventoryPages(TallySheetTitle, *grid, {"Van", "Shop"});
+         }},
+        {"Picklist", portrait([] {
+             return PrintPicklistPages({{"2", "Elbow"}}, "Call first");
+         })},
+        {"Purchase Order 1001", portrait([] {
+             return PrintPOPages(false, {{"2", "Elbow", "$1.00", "$2.00"}}, {"Gate 4", false});
+         })},
+        {"Price Book",
+         landscape([] { PrintPriceBookPages("Sales Items Pricebook", "Ace", content); })},
+        {"Request for Quotation", landscape([] { PrintRFQPages(content); })},
+        {"Contact Report", portrait(PrintContactPages)},
+        {"Sample Document", portrait([] {
+             PrintDocumentFrame(QStringLiteral("Purchase Order"), 1.0, 0.6, false);
+             return Printer::Current().EndDoc();
+         })},
+    };
+    return documents;
+}
+
+QStringList Sorted(QStringList words) {
+    words.sort();
+    return words;
+}
+
+QString PdfInfo(const QString &path, const QString &field) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    info.waitForFinished();
+    for (const QString &line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n')) {
+        if (line.startsWith(field + u':'))
+            return line.mid(field.size() + 1).trimmed();
+    }
+    return QString();
+}
+
+} // namespace
+
+class TestPrintJob : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+    void cleanup() {
+        Printer::Current().SetTextRecorder(nullptr);
+        QVERIFY(EndScreenTest());
+    }
+
+    void previewShowsWhatPrints_data() {
+        QTest::addColumn<int>("document");
+        for (size_t k = 0; k < Documents().size(); ++k)
+            QTest::newRow(Documents()[k].name) << int(k);
+    }
+    void previewShowsWhatPrints() {
+        QFETCH(int, document);
+        const Document &doc = Documents()[size_t(document)];
+        TestDataFolder data;
+        data.write("/MyBusinessData.txt", AceBusinessData);
+        VendorRecord vendor;
+        vendor[VendorName] = "Gulf Supply";
+        QVERIFY(SaveVendor(1, vendor));
+        LoadForm<frmSetup>();
+        LoadForm<frmPO>();
+        SetPreviewDocuments(true);
+        const FolderSnapshot before = Snapshot(AppPath());
+        QTemporaryDir out;
+        const QString pdf = out.filePath("document.pdf");
+        std::vector<PrintedText> texts;
+        Printer::Current().SetTextRecorder(&texts);
+
+        // Closing the preview is the document's cancel: no file, no message but its own.
+        const QString proposed =
+            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                .filePath(QString(doc.name) + ".pdf");
+        OnNextModal([&](QWidget *modal) {
+            auto *file = modal->findChild<QLineEdit *>("filename");
+            QCOMPARE(file->text(), proposed);
+            file->setText(pdf);
+            static_cast<QDialog *>(modal)->accept();
+        });
+        AnswerPreview(false);
+        auto cancelled = AnswerMessageBox(QMessageBox::Ok);
+        QVERIFY(!PrintWithDialog(doc.name, "Not printed", doc.draw));
+        QCOMPARE(cancelled->text, QString("Not printed"));
+        QVERIFY(!QFile::exists(pdf));
+
+        // Printed from the preview: the pages it showed, the words of its first page.
+        texts.clear();
+        int pages = 0;
+        QStringList previewed;
+        PrintToPdf(pdf);
+        AnswerPreview(true, [&](int shown) {
+            pages = shown;
+            for (const PrintedText &t : texts) {
+                if (t.page == 1)
+                    previewed << t.text.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+            }
+        });
+        QVERIFY(PrintWithDialog(doc.name, "Not printed", doc.draw));
+        QStringList printed;
+        for (const PdfWord &w : ReadPdfWords(pdf)) {
+            if (w.page == 1)
+                printed << w.text;
+        }
+        QVERIFY(pages >= 1 && previewed.size() > 3);
+        QCOMPARE(PdfPageCount(pdf), pages);
+        QCOMPARE(Sorted(printed), Sorted(previewed));
+        QCOMPARE(PdfInfo(pdf, "Title"), QString(doc.name));
+        QCOMPARE(PdfInfo(pdf, "Creator"), QString("Velbor Inventory 2.0.0"));
+        QVERIFY(Snapshot(AppPath()) == before);
+    }
+};
+
+QTEST_MAIN(TestPrintJob)
+#include "tst_printjob.moc"
