@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace {
@@ -173,6 +174,25 @@ private slots:
         QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
         QCOMPARE(seen->text, QString("The Inventory will not be Printed"));
         QCOMPARE(seen->title, QString("Velbor Inventory"));
+    }
+
+    void cancelledLongReport() {
+        TestDataFolder data;
+        Open(data, MaxItemRecords);
+        const QByteArray items = data.read("/VIInventoriedItems.txt");
+        const QString path = data.path("/report.pdf");
+        PrintToPdf(path);
+        // A second into the printing its progress shows, and its Cancel stops the job.
+        OnNextModal([](QWidget *modal) {
+            auto *progress = qobject_cast<QProgressDialog *>(modal);
+            QVERIFY2(progress, "expected the print progress");
+            progress->cancel();
+        });
+        auto seen = AnswerMessageBox(QMessageBox::Ok);
+        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
+        QCOMPARE(seen->text, QString("The Inventory will not be Printed"));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(data.read("/VIInventoriedItems.txt"), items);
     }
 
     void tallySheetsForFilledLocations() {

@@ -6,6 +6,7 @@
 #include "purchasing/CustomerFile.h"
 #include "purchasing/PONumber.h"
 #include "purchasing/frmPO.h"
+#include "shell/ScreenLayout.h"
 #include "shell/VerifyDataRoutines.h"
 #include "shell/frmStartup.h"
 #include "stock/frmInventory.h"
@@ -153,6 +154,15 @@ private slots:
         Create(1, false); // the blank PO needs no vendor
         QVERIFY(screen->fraPrintReady->isVisible());
         QVERIFY(!screen->fraPicklist->isVisible());
+        // A preview closed prints nothing and takes no number.
+        SetPreviewDocuments(true);
+        PrintToPdf(data.path("/po.pdf"));
+        AnswerPreview(false);
+        const auto notPrinted = AnswerMessageBox(QMessageBox::Ok);
+        QTest::mouseClick(screen->cmdInvoiceContinue, Qt::LeftButton);
+        QCOMPARE(notPrinted->text, QString("The Document will not be Printed"));
+        QVERIFY(!data.exists("/PONumber.txt") && !data.exists("/po.pdf"));
+        SetPreviewDocuments(false);
         Print(data, false);
         QCOMPARE(data.read("/PONumber.txt"), QByteArray(" 1000 \r\n"));
         QVERIFY(ScreenVisible("frmStartup"));

@@ -1,6 +1,7 @@
 #include "inventory/ItemFile.h"
 #include "printing/FlexGrid.h"
 #include "shell/Rev11Common.h"
+#include "shell/ScreenLayout.h"
 #include "shell/VerifyDataRoutines.h"
 #include "shell/frmStartup.h"
 #include "stock/frmInventory.h"
@@ -172,16 +173,31 @@ private slots:
         }
     }
 
+    void cancelledPrintOrPicklistTakesNothing_data() {
+        QTest::addColumn<bool>("preview");
+        QTest::newRow("print dialog") << false;
+        QTest::newRow("preview closed") << true;
+    }
     void cancelledPrintOrPicklistTakesNothing() {
+        QFETCH(bool, preview);
         TestDataFolder data;
         WriteItems({Item("Elbow", 10)});
         Open(Picklist);
         QVERIFY(Enter("Elbow", 3));
-        CancelPrintDialog();
+        screen->txtPick->setPlainText("Load the van");
+        SetPreviewDocuments(preview);
+        if (preview) {
+            PrintToPdf(data.path("/picklist.pdf"));
+            AnswerPreview(false);
+        } else {
+            CancelPrintDialog();
+        }
         const auto seen = AnswerMessageBox(QMessageBox::Ok);
         PressPrint();
         QCOMPARE(seen->text, QString("The Pick List will not be Printed"));
         QCOMPARE(OnHandShown("Elbow"), QString("10"));
+        QVERIFY(!data.exists("/PicklistInstructions.txt") && !data.exists("/picklist.pdf"));
+        SetPreviewDocuments(false);
 
         QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton); // Cancel Picklist
         QVERIFY(Enter("Elbow", 2));
