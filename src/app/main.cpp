@@ -7,6 +7,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProductName);
     QApplication::setApplicationVersion(ProgramVersion.toString());
+    // The desktop entry the install puts in the applications menu.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velbor-inventory"));
     SetAppPath(QCoreApplication::applicationDirPath());
     Main();
     if (!ProgramRunning())

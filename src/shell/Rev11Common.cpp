@@ -7,6 +7,7 @@
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
 #include "shell/BasicDiskRoutines.h"
+#include "shell/Controls.h"
 #include "shell/Forms.h"
 #include "shell/frmSplash.h"
 #include "shell/frmStartup.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QIcon>
 #include <QTemporaryFile>
 #include <QThread>
 #include <QUrl>
@@ -33,6 +35,8 @@ bool DataFolderWritable() {
 } // namespace
 
 void Main() {
+    // Every screen and dialog shows the program's own icon.
+    QApplication::setWindowIcon(QIcon(VelborLogo(256)));
     KeepFreedMemoryForReuse();
     ResetVariables();
     Exiting = false;

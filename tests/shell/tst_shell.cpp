@@ -1,4 +1,5 @@
 #include "inventory/frmServices.h"
+#include "shell/Controls.h"
 #include "shell/Rev11Common.h"
 #include "support/Gui.h"
 
@@ -68,6 +69,9 @@ void StartAtMenu(const TestDataFolder &data) {
     Main();
     Click("frmSplash", "cmdContinue");
     QVERIFY(ScreenVisible("frmStartup"));
+    // The program's icon on its windows.
+    QCOMPARE(Screen("frmStartup")->windowIcon().pixmap(32).toImage(),
+             QIcon(VelborLogo(256)).pixmap(32).toImage());
 }
 
 } // namespace
