@@ -54,13 +54,38 @@ std::optional<QString> CommonDialog::ShowFont(const QString &currentFamily) {
     return dialog.selectedFont().family();
 }
 
-std::optional<QString> CommonDialog::ShowOpen(const QString &filter) {
+namespace {
+
+std::optional<QString> ChooseFile(QFileDialog::AcceptMode mode, const QString &filter,
+                                  const QString &proposed = QString()) {
     QFileDialog dialog(DialogParent());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
+    if (!proposed.isEmpty()) {
+        dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        dialog.selectFile(proposed);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    m_fileName = dialog.selectedFiles().first();
-    return m_fileName;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace
+
+std::optional<QString> CommonDialog::ShowOpen(const QString &filter) {
+    std::optional<QString> file = ChooseFile(QFileDialog::AcceptOpen, filter);
+    if (file)
+        m_fileName = *file;
+    return file;
+}
+
+std::optional<QString> CommonDialog::ShowOpenOther(const QString &filter) {
+    return ChooseFile(QFileDialog::AcceptOpen, filter);
+}
+
+std::optional<QString> CommonDialog::ShowSave(const QString &filter, const QString &proposedName) {
+    return ChooseFile(QFileDialog::AcceptSave, filter, proposedName);
 }

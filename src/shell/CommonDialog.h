@@ -21,6 +21,10 @@ public:
     // The printer dialog, on the printer every document prints to, for the document of that
     // name; false on cancel.
     bool ShowPrinter(const QString &docName);
+    // A file to read that is not remembered as the logo's ShowOpen file is, and a file to write,
+    // proposed under that name in the user's documents folder.
+    std::optional<QString> ShowOpenOther(const QString &filter);
+    std::optional<QString> ShowSave(const QString &filter, const QString &proposedName);
     // The file last chosen with ShowOpen since the program started, or empty.
     QString FileName() const { return m_fileName; }
 

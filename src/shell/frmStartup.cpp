@@ -1,6 +1,7 @@
 #include "shell/frmStartup.h"
 
 #include "contacts/frmContacts.h"
+#include "inventory/ItemExchange.h"
 #include "inventory/frmServices.h"
 #include "pricebook/frmPriceBook.h"
 #include "purchasing/frmPO.h"
@@ -44,6 +45,12 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
     mnuFiles = bar->addMenu(QStringLiteral(" Files"));
     mnuFiles->setObjectName(QStringLiteral("mnuFiles"));
     mnuCreate = MenuAction(mnuFiles, QStringLiteral("mnuCreate"), QStringLiteral("Create/Modify"));
+    mnuFiles->addSeparator();
+    mnuExportItems = MenuAction(mnuFiles, QStringLiteral("mnuExportItems"),
+                                QStringLiteral("Export Items (CSV)..."));
+    mnuImportItems = MenuAction(mnuFiles, QStringLiteral("mnuImportItems"),
+                                QStringLiteral("Import Items (CSV)..."));
+    mnuFiles->addSeparator();
     mnuExit = MenuAction(mnuFiles, QStringLiteral("mnuExit"), QStringLiteral("Exit"));
     mnuOrder = bar->addMenu(QStringLiteral("Order Forms"));
     mnuOrder->setObjectName(QStringLiteral("mnuOrder"));
@@ -108,6 +115,8 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
     connect(cmdGoto, &QPushButton::clicked, this, &frmStartup::cmdGoto_Click);
     connect(mnuCreate, &QAction::triggered, this, &frmStartup::mnuCreate_Click);
     connect(mnuExit, &QAction::triggered, this, [] { ExitProgram(); });
+    connect(mnuExportItems, &QAction::triggered, this, &ExportItems);
+    connect(mnuImportItems, &QAction::triggered, this, &ImportItems);
     connect(mnuDeluxe, &QAction::triggered, this,
             [] { AskAndOpen(QString(), QString(), SupplierPages::LaserChecks); });
     connect(mnuDepositSlips, &QAction::triggered, this,

@@ -26,6 +26,8 @@ public:
 
     QMenu *mnuFiles;
     QAction *mnuCreate;
+    QAction *mnuExportItems;
+    QAction *mnuImportItems;
     QAction *mnuExit;
     QMenu *mnuOrder;
     QMenu *mnuDeluxeForms;

@@ -1,0 +1,116 @@
+#include "inventory/ItemExchange.h"
+
+#include "inventory/ItemCsv.h"
+#include "inventory/ItemFile.h"
+#include "inventory/frmServices.h"
+#include "shell/CommonDialog.h"
+#include "shell/Rev11Common.h"
+#include "shell/frmStartup.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString Title = QStringLiteral("Items and Spreadsheets");
+const QString Filter = QStringLiteral("CSV files (*.csv);;All files (*)");
+
+// What the import will do, and every row it refuses; true when the user goes ahead.
+bool ConfirmImport(const QString &path, const ItemImport &plan) {
+    QDialog dialog(DialogParent());
+    dialog.setObjectName(QStringLiteral("importItems"));
+    dialog.setWindowTitle(QStringLiteral("Import Items"));
+    QString summary = QStringLiteral("%1\n\nThe file adds %2 items and updates %3 (%4 unchanged).")
+                          .arg(QDir::toNativeSeparators(path))
+                          .arg(plan.Added)
+                          .arg(plan.Updated)
+                          .arg(plan.Unchanged);
+    if (!plan.Refused.empty())
+        summary += QStringLiteral("\n%1 rows are refused and will not be imported:")
+                       .arg(plan.Refused.size());
+    auto *label = new QLabel(summary, &dialog);
+    label->setObjectName(QStringLiteral("summary"));
+    label->setWordWrap(true);
+    auto *refused = new QPlainTextEdit(&dialog);
+    refused->setObjectName(QStringLiteral("refused"));
+    refused->setReadOnly(true);
+    QStringList lines;
+    for (const RefusedRow &row : plan.Refused)
+        lines << QStringLiteral("Line %1: %2").arg(row.Line).arg(row.Reason);
+    refused->setPlainText(lines.join(u'\n'));
+    refused->setVisible(!plan.Refused.empty());
+    auto *buttons = new QDialogButtonBox(&dialog);
+    if (plan.Added + plan.Updated > 0) {
+        buttons->addButton(QStringLiteral("Import"), QDialogButtonBox::AcceptRole)
+            ->setObjectName(QStringLiteral("import"));
+    }
+    buttons->addButton(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(refused, 1);
+    layout->addWidget(buttons);
+    dialog.resize(620, plan.Refused.empty() ? 180 : 420);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+void ExportItems() {
+    const std::optional<QString> path =
+        LoadForm<frmStartup>()->dlgPrint->ShowSave(Filter, QStringLiteral("Items.csv"));
+    if (!path)
+        return;
+    const std::vector<ItemRecord> items = ReadAllItems();
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ItemsToCsv(items)) < 0 || !file.commit()) {
+        MsgBox(QStringLiteral("The file %1 could not be written.")
+                   .arg(QDir::toNativeSeparators(*path)),
+               QMessageBox::Ok, Title);
+        return;
+    }
+    MsgBox(QStringLiteral("%1 items were written to %2.")
+               .arg(items.size())
+               .arg(QDir::toNativeSeparators(*path)),
+           QMessageBox::Ok, Title);
+}
+
+void ImportItems() {
+    const std::optional<QString> path = LoadForm<frmStartup>()->dlgPrint->ShowOpenOther(Filter);
+    if (!path)
+        return;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        MsgBox(
+            QStringLiteral("The file %1 could not be read.").arg(QDir::toNativeSeparators(*path)),
+            QMessageBox::Ok, Title);
+        return;
+    }
+    QString error;
+    const std::optional<ItemImport> plan = PlanItemImport(file.readAll(), ReadAllItems(), &error);
+    if (!plan) {
+        MsgBox(error, QMessageBox::Ok, Title);
+        return;
+    }
+    if (!ConfirmImport(*path, *plan))
+        return;
+    if (!RewriteItemsFile(plan->Items, &error)) {
+        MsgBox(error, QMessageBox::Ok, Title);
+        return;
+    }
+    // The screens that hold the items show the file as it now is.
+    if (auto *services = static_cast<frmServices *>(LoadedForm(QStringLiteral("frmServices"))))
+        services->LoadSalesItems();
+    LoadForm<frmStartup>()->Form_Activate();
+    MsgBox(
+        QStringLiteral("%1 items were added and %2 updated.").arg(plan->Added).arg(plan->Updated),
+        QMessageBox::Ok, Title);
+}

@@ -1,0 +1,133 @@
+#include "inventory/ItemCsv.h"
+
+#include <QTest>
+
+namespace {
+
+ItemRecord Item(const QString &description, const QString &category, qint64 cost = 12500) {
+    ItemRecord item;
+    item.Description = description;
+    item.Category = category;
+    item.Cost = Currency::fromTenThousandths(cost);
+    item.Price = Currency::fromCents(399);
+    item.OnHand = 7;
+    item.DiscountQty = 12;
+    return item;
+}
+
+std::vector<ItemRecord> Items(const ItemImport &plan) {
+    std::vector<ItemRecord> items;
+    for (const NumberedItem &numbered : plan.Items)
+        items.push_back(numbered.Item);
+    return items;
+}
+
+const QByteArray Heading = "Description,Category,Cost,Price,On Hand,Discount Price,Discount "
+                           "Quantity,Reorder Amount,Reorder Level\r\n";
+
+} // namespace
+
+class TestItemCsv : public QObject {
+    Q_OBJECT
+private slots:
+    void everyFieldRoundTrips() {
+        ItemRecord extremes = Item("Valve, \"brass\"\r\nlead free", "Plumbing", -12345);
+        extremes.OnHand = -32768;
+        extremes.ReorderAmount = 32767;
+        extremes.ReorderAt = -1;
+        extremes.DiscountQty = -2147483647 - 1;
+        extremes.DiscountPrice = Currency::fromTenThousandths(9223372036854775807LL);
+        const std::vector<ItemRecord> items = {
+            extremes, Item(QString::fromUtf8("Caf\u00e9 filter\u00a0pad"), "\tHVAC", 1),
+            Item(QString::fromUtf8("\ufeffMarked"), "")};
+        const QByteArray csv = ItemsToCsv(items);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF\"Description\",\"Category\",\"Cost\""));
+        QVERIFY(csv.contains(",-1.2345,3.99,-32768,"));
+        QString error;
+        std::optional<ItemImport> plan = PlanItemImport(csv, {}, &error);
+        QVERIFY2(plan, qPrintable(error));
+        QVERIFY(plan->Refused.empty());
+        QCOMPARE(plan->Added, 3);
+        QVERIFY(Items(*plan) == items);
+        // Read back over the same items, it changes none of them.
+        plan = PlanItemImport(csv, items, &error);
+        QCOMPARE(plan->Unchanged, 3);
+        QCOMPARE(plan->Added + plan->Updated, 0);
+    }
+
+    void spreadsheetForms_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::newRow("LF, no quotes")
+            << QByteArray(Heading).replace("\r\n", "\n") + "Elbow,Pipe,1.25,3.99,7,0,12,0,0\n";
+        QTest::newRow("semicolons, decimal commas")
+            << QByteArray(Heading).replace(',', ';') + "\"Elbow\";Pipe;1,25;3,99;7;0;12;0;0\r\n";
+        QTest::newRow("columns moved, blank rows")
+            << QByteArray("Category,Description,Price,Cost,Discount Price,On Hand,Discount "
+                          "Quantity,Reorder Level,Reorder Amount\r\n"
+                          "Pipe,Elbow,3.99,1.25,,7,12.0,0,0\r\n,,,,,,,,\r\n\r\n");
+        QTest::newRow("Windows-1252")
+            << Heading + "\"Elbow\xA0\",Pipe,1.250000001,3.99,7,0,12,0,0\r\n";
+    }
+    void spreadsheetForms() {
+        QFETCH(QByteArray, csv);
+        QString error;
+        const std::optional<ItemImport> plan = PlanItemImport(csv, {}, &error);
+        QVERIFY2(plan, qPrintable(error));
+        QCOMPARE(plan->Added, 1);
+        const ItemRecord &item = plan->Items.at(0).Item;
+        QVERIFY(item.Description.startsWith("Elbow"));
+        QCOMPARE(item.Category, QString("Pipe"));
+        QCOMPARE(item.Cost.tenThousandths(), qint64(12500));
+        QCOMPARE(item.Price.tenThousandths(), qint64(39900));
+        QCOMPARE(item.OnHand, qint16(7));
+        QCOMPARE(item.DiscountQty, 12);
+    }
+
+    void refusedRowsByLine() {
+        const QByteArray csv = Heading +
+                               "Elbow,Pipe,abc,1,1,0,0,0,0\r\n"              // line 2
+                               "\"Two\r\nlines\",Pipe,1,1,40000,0,0,0,0\r\n" // lines 3-4
+                               + QByteArray(51, 'x') +
+                               ",Pipe,1,1,1,0,0,0,0\r\n"     // line 5
+                               ",Pipe,1,1,1,0,0,0,0\r\n"     // line 6
+                               "Tee,Pipe,1,1,1,0,0,0,0\r\n"; // line 7, taken
+        QString error;
+        const std::optional<ItemImport> plan = PlanItemImport(csv, {Item("Tee", "Pipe")}, &error);
+        QVERIFY2(plan, qPrintable(error));
+        QCOMPARE(plan->Updated, 1);
+        QCOMPARE(plan->Added, 0);
+        QCOMPARE(int(plan->Refused.size()), 4);
+        const std::pair<int, const char *> expected[] = {
+            {2, "the cost \"abc\" is not an amount"},
+            {3, "the on-hand count \"40000\" is not a whole number from -32768 to 32767"},
+            {5, "the description is longer than 50 characters"},
+            {6, "the description is empty"}};
+        for (int k = 0; k < 4; ++k) {
+            QCOMPARE(plan->Refused[size_t(k)].Line, expected[k].first);
+            QCOMPARE(plan->Refused[size_t(k)].Reason, QString(expected[k].second));
+        }
+    }
+
+    void fullFileTakesNoMore() {
+        const std::vector<ItemRecord> current(MaxItemRecords - 1, Item("Part", "Bin"));
+        QString error;
+        const std::optional<ItemImport> plan = PlanItemImport(
+            Heading +
+                "New 1,Bin,1,1,1,0,0,0,0\r\nNew 2,Bin,1,1,1,0,0,0,0\r\nPart,Bin,1,1,1,0,0,0,0\r\n",
+            current, &error);
+        QCOMPARE(plan->Added, 1);
+        QCOMPARE(plan->Updated, 1); // a row naming an item there still updates it
+        QCOMPARE(int(plan->Items.size()), int(MaxItemRecords));
+        QCOMPARE(plan->Refused.at(0).Line, 3);
+        QVERIFY(plan->Refused.at(0).Reason.contains("at most 32,767 items"));
+    }
+
+    void notAnItemsFile() {
+        QString error;
+        QVERIFY(!PlanItemImport("Name,Phone\r\nAce,555\r\n", {}, &error));
+        QVERIFY(error.startsWith("The first row of the file must name its columns: Description,"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestItemCsv)
+#include "tst_itemcsv.moc"
