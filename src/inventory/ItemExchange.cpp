@@ -22,19 +22,21 @@ namespace {
 const QString Title = QStringLiteral("Items and Spreadsheets");
 const QString Filter = QStringLiteral("CSV files (*.csv);;All files (*)");
 
+QString Count(size_t n, const char *thing) {
+    return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(thing)).arg(n == 1 ? "" : "s");
+}
+
 // What the import will do, and every row it refuses; true when the user goes ahead.
 bool ConfirmImport(const QString &path, const ItemImport &plan) {
     QDialog dialog(DialogParent());
     dialog.setObjectName(QStringLiteral("importItems"));
     dialog.setWindowTitle(QStringLiteral("Import Items"));
-    QString summary = QStringLiteral("%1\n\nThe file adds %2 items and updates %3 (%4 unchanged).")
-                          .arg(QDir::toNativeSeparators(path))
-                          .arg(plan.Added)
-                          .arg(plan.Updated)
+    QString summary = QStringLiteral("%1\n\nThe file adds %2 and updates %3 (%4 unchanged).")
+                          .arg(QDir::toNativeSeparators(path), Count(size_t(plan.Added), "item"),
+                               Count(size_t(plan.Updated), "item"))
                           .arg(plan.Unchanged);
     if (!plan.Refused.empty())
-        summary += QStringLiteral("\n%1 rows are refused and will not be imported:")
-                       .arg(plan.Refused.size());
+        summary += QStringLiteral("\n%1 not taken:").arg(Count(plan.Refused.size(), "row"));
     auto *label = new QLabel(summary, &dialog);
     label->setObjectName(QStringLiteral("summary"));
     label->setWordWrap(true);
@@ -77,9 +79,8 @@ void ExportItems() {
                QMessageBox::Ok, Title);
         return;
     }
-    MsgBox(QStringLiteral("%1 items were written to %2.")
-               .arg(items.size())
-               .arg(QDir::toNativeSeparators(*path)),
+    MsgBox(QStringLiteral("%1 written to %2.")
+               .arg(Count(items.size(), "item"), QDir::toNativeSeparators(*path)),
            QMessageBox::Ok, Title);
 }
 
@@ -110,7 +111,7 @@ void ImportItems() {
     if (auto *services = static_cast<frmServices *>(LoadedForm(QStringLiteral("frmServices"))))
         services->LoadSalesItems();
     LoadForm<frmStartup>()->Form_Activate();
-    MsgBox(
-        QStringLiteral("%1 items were added and %2 updated.").arg(plan->Added).arg(plan->Updated),
-        QMessageBox::Ok, Title);
+    MsgBox(QStringLiteral("%1 added and %2 updated.")
+               .arg(Count(size_t(plan->Added), "item"), Count(size_t(plan->Updated), "item")),
+           QMessageBox::Ok, Title);
 }
