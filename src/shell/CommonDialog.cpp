@@ -13,6 +13,16 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 
+namespace {
+
+// Where the user keeps documents; the home folder where there is no documents folder.
+QDir DocumentsFolder() {
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return documents.exists() ? documents : QDir::home();
+}
+
+} // namespace
+
 CommonDialog::CommonDialog(QObject *parent) : QObject(parent) {
     setObjectName(QStringLiteral("dlgPrint"));
 }
@@ -32,8 +42,7 @@ bool CommonDialog::ShowPrinter(const QString &docName) {
     if (auto *file = dialog.findChild<QLineEdit *>(QStringLiteral("filename"))) {
         QString name = docName;
         name.replace(QRegularExpression(QStringLiteral("[/\\:*?\"<>|]")), QStringLiteral("-"));
-        file->setText(QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                          .filePath(name + QStringLiteral(".pdf")));
+        file->setText(DocumentsFolder().filePath(name + QStringLiteral(".pdf")));
     }
     return dialog.exec() == QDialog::Accepted;
 }
@@ -65,7 +74,7 @@ std::optional<QString> ChooseFile(QFileDialog::AcceptMode mode, const QString &f
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     if (!proposed.isEmpty()) {
-        dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        dialog.setDirectory(DocumentsFolder());
         dialog.selectFile(proposed);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

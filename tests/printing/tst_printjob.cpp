@@ -136,9 +136,14 @@ private slots:
         Printer::Current().SetTextRecorder(&texts);
 
         // Closing the preview is the document's cancel: no file, no message but its own.
+        // In the documents folder, or the home folder without one; never the data folder.
+        QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        if (document % 2)
+            documents.mkpath(".");
+        else
+            documents.removeRecursively();
         const QString proposed =
-            QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                .filePath(QString(doc.name) + ".pdf");
+            (documents.exists() ? documents : QDir::home()).filePath(QString(doc.name) + ".pdf");
         OnNextModal([&](QWidget *modal) {
             auto *file = modal->findChild<QLineEdit *>("filename");
             QCOMPARE(file->text(), proposed);
