@@ -46,6 +46,7 @@ private:
             m_dialog->setAutoClose(false);
             m_dialog->setAutoReset(false);
             m_dialog->setMinimumDuration(0);
+            m_dialog->setMinimumWidth(360);
             m_dialog->show();
         }
         m_dialog->setLabelText(QStringLiteral("Printing: %1 pages done").arg(pages));

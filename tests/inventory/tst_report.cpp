@@ -186,6 +186,7 @@ private slots:
         OnNextModal([](QWidget *modal) {
             auto *progress = qobject_cast<QProgressDialog *>(modal);
             QVERIFY2(progress, "expected the print progress");
+            Screenshot(progress, "print-progress");
             progress->cancel();
         });
         auto seen = AnswerMessageBox(QMessageBox::Ok);
