@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr int ProgressDelayMs = 1000;
+int ProgressDelayMs = 1000;
 
 // The pages done, shown once the document has taken longer than a second, with a Cancel
 // button; short documents never show it.
@@ -121,6 +121,10 @@ PrintResult Preview(const DrawDocument &draw) {
 }
 
 } // namespace
+
+void SetProgressDelay(int milliseconds) {
+    ProgressDelayMs = milliseconds;
+}
 
 PrintResult PrintDocument(const DrawDocument &draw, bool offerPreview) {
     return offerPreview && PreviewDocuments() ? Preview(draw) : Print(draw);

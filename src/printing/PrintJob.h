@@ -19,6 +19,9 @@ class QString;
 // printer then. A reprint of a document just printed goes without a second preview.
 PrintResult PrintDocument(const DrawDocument &draw, bool offerPreview = true);
 
+// How long a document prints before its progress shows: a second, unless a test wants it sooner.
+void SetProgressDelay(int milliseconds);
+
 // The whole way of a document: the print dialog for the document of that name, then
 // PrintDocument. When it did not print the user is told: the document's own cancel message
 // (none when it is empty) or the print error. True when it printed.

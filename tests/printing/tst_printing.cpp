@@ -366,15 +366,6 @@ private slots:
         printer.EndDoc();
     }
 
-    void cancelledDialogPrintsNothing() {
-        TestDataFolder data;
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
-        CancelPrintDialog();
-        QTest::mouseClick(setup->cmdLogo[5], Qt::LeftButton);
-        QCOMPARE(QDir(data.path("/")).entryList({"*.pdf"}, QDir::Files), QStringList());
-    }
-
     void failureIsReported() {
         TestDataFolder data;
         frmSetup *setup = LoadForm<frmSetup>();
