@@ -49,12 +49,17 @@ private:
             m_dialog->setMinimumWidth(360);
             m_dialog->show();
         }
+        // A few times a second is enough for the eye and for the Cancel button.
+        if (m_shown.isValid() && m_shown.elapsed() < 100)
+            return true;
+        m_shown.start();
         m_dialog->setLabelText(QStringLiteral("Printing: %1 pages done").arg(pages));
         QCoreApplication::processEvents();
         return !m_dialog->wasCanceled();
     }
 
     QElapsedTimer m_clock;
+    QElapsedTimer m_shown; // since the dialog was last brought up to date
     std::unique_ptr<QProgressDialog> m_dialog;
 };
 
