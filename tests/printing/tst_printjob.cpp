@@ -18,6 +18,7 @@
 #include "support/Pdf.h"
 #include "support/SaveKinds.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QRegularExpression>
@@ -126,9 +127,10 @@ private slots:
         VendorRecord vendor;
         vendor[VendorName] = "Gulf Supply";
         QVERIFY(SaveVendor(1, vendor));
-        LoadForm<frmSetup>();
         LoadForm<frmPO>();
-        SetPreviewDocuments(true);
+        // Asked for on the set-up screen, kept for the next run.
+        LoadForm<frmSetup>()->ckPreview->setChecked(true);
+        QVERIFY(PreviewDocuments());
         const FolderSnapshot before = Snapshot(AppPath());
         QTemporaryDir out;
         const QString pdf = out.filePath("document.pdf");
