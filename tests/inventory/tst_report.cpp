@@ -14,67 +14,70 @@
 #include <QProgressDialog>
 #include <QPushButton>
 
+#include <optional>
+
 namespace {
 
+// Item k ("Item 00k", Odd or Even) at record k; its amounts and counts grow with k.
 void WriteItems(int count) {
+    const auto cents = &Currency::fromCents;
     std::vector<NumberedItem> items;
-    for (int k = 1; k <= count; ++k) {
-        ItemRecord item;
-        item.Description = QStringLiteral("Item %1").arg(k, 3, 10, QLatin1Char('0'));
-        item.Category = k % 2 ? QStringLiteral("Odd") : QStringLiteral("Even");
-        item.Cost = Currency::fromCents(k * 125);
-        item.Price = Currency::fromCents(k * 250 + 100000);
-        item.OnHand = qint16(k);
-        item.DiscountPrice = Currency::fromCents(k * 200);
-        item.DiscountQty = 10 + k;
-        item.ReorderAmount = 6;
-        item.ReorderAt = qint16(k % 7);
-        items.push_back({k, item});
-    }
+    for (int k = 1; k <= count; ++k)
+        items.push_back({k,
+                         {QStringLiteral("Item %1").arg(k, 3, 10, QLatin1Char('0')),
+                          k % 2 ? "Odd" : "Even", cents(k * 125), cents(k * 250 + 100000),
+                          qint16(k), cents(k * 200), 10 + k, 6, qint16(k % 7)}});
     QVERIFY(RewriteItemsFile(items));
 }
 
-QList<PdfWord> OnPage(const QList<PdfWord> &words, int page) {
-    QList<PdfWord> on;
+// The texts of the words that are three digits: the printed item numbers.
+QStringList ItemNumbers(const QList<PdfWord> &words) {
+    QStringList numbers;
     for (const PdfWord &word : words) {
-        if (word.page == page)
-            on << word;
+        if (word.text.size() == 3 && word.text.at(0).isDigit())
+            numbers << word.text;
     }
-    return on;
+    return numbers;
 }
 
 } // namespace
 
 class TestReport : public QObject {
     Q_OBJECT
+    std::optional<TestDataFolder> data;
     frmServices *screen = nullptr;
 
-    frmServices *Open(const TestDataFolder &data, int items) {
-        data.write("/MyBusinessData.txt", AceBusinessData);
+    void Open(int items) {
+        data->write("/MyBusinessData.txt", AceBusinessData);
         WriteItems(items);
         screen = LoadForm<frmServices>();
         screen->show();
         QApplication::setActiveWindow(screen);
-        return screen;
     }
-
+    void Press(int button) {
+        QTest::mouseClick(screen->cmdServices[size_t(button)], Qt::LeftButton);
+    }
     // Prints the inventory report from the screen's button into a PDF and reads it back.
-    QList<PdfWord> PrintReport(const TestDataFolder &data, const QString &name) {
-        const QString path = data.path("/" + name);
+    QList<PdfWord> PrintReport(const QString &path) {
         PrintToPdf(path);
-        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
+        Press(1);
         return ReadPdfWords(path);
     }
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() { QVERIFY(EndScreenTest()); }
+    void init() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        data.emplace();
+    }
+    void cleanup() {
+        data.reset();
+        QVERIFY(EndScreenTest());
+    }
 
     void reportLayout() {
-        TestDataFolder data;
-        Open(data, 6);
-        const QString path = data.path("/report.pdf");
-        const QList<PdfWord> words = PrintReport(data, "report.pdf");
+        Open(6);
+        const QString path = data->path("/report.pdf");
+        const QList<PdfWord> words = PrintReport(path);
         KeepForReview(path, "inventory-report.pdf");
         QCOMPARE(PdfPageCount(path), 1);
 
@@ -97,92 +100,70 @@ private slots:
         }
         QVERIFY(!FindWord(words, "Ace").text.isEmpty()); // the business header
 
-        // Right-aligned cells end at their edges.
-        const PdfWord description = FindWord(words, "003");
-        QVERIFY(qAbs(FindWord(words, "Item").xMin - PointsX(1440)) < 1);
-        QStringList cells;
-        QList<double> ends;
-        for (const PdfWord &word : words) {
-            if (qAbs(word.yMin - description.yMin) < 1 && word.xMin > description.xMax) {
-                cells << word.text;
-                ends << word.xMax;
-            }
-        }
-        QCOMPARE(cells, QStringList({"$3.75", "$1,007.50", "3", "$6.00", "13", "6", "3"}));
+        // The description at an inch, the right-aligned cells ending at their edges.
+        const QList<PdfWord> line = LineOf(words, FindWord(words, "003"));
+        QCOMPARE(WordTexts(line),
+                 QStringList({"Item", "003", "$3.75", "$1,007.50", "3", "$6.00", "13", "6", "3"}));
+        QVERIFY(qAbs(line[0].xMin - PointsX(1440)) < 1);
         const double edges[] = {5760, 7200, 8496, 10080, 11664, 12960, 14400};
         for (int i = 0; i < 7; ++i)
-            QVERIFY2(qAbs(ends[i] - PointsX(edges[i])) < 1.5, qPrintable(cells[i]));
+            QVERIFY2(qAbs(line[i + 2].xMax - PointsX(edges[i])) < 1.5,
+                     qPrintable(line[i + 2].text));
     }
 
     void filteredGridPrintsOnlyItsRows() {
-        TestDataFolder data;
-        Open(data, 6);
+        Open(6);
         screen->cboCategory->setEditText("Even");
         screen->ckCategory->setChecked(true);
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
-        QStringList printed;
-        for (const PdfWord &word : PrintReport(data, "even.pdf")) {
-            if (word.text.startsWith("00"))
-                printed << word.text;
-        }
-        QCOMPARE(printed, QStringList({"002", "004", "006"}));
+        Press(2);
+        QCOMPARE(ItemNumbers(PrintReport(data->path("/even.pdf"))),
+                 QStringList({"002", "004", "006"}));
     }
 
     void newPageWithFullHeader() {
-        TestDataFolder data;
-        Open(data, 60);
-        const QString path = data.path("/long.pdf");
-        const QList<PdfWord> words = PrintReport(data, "long.pdf");
+        Open(60);
+        const QString path = data->path("/long.pdf");
+        const QList<PdfWord> words = PrintReport(path);
         const int pages = PdfPageCount(path);
         QVERIFY(pages >= 2);
-        QStringList printed;
-        for (const PdfWord &word : words) {
-            if (word.text.size() == 3 && word.text.at(0).isDigit())
-                printed << word.text;
-        }
-        QCOMPARE(printed.size(), 60); // every row once, none lost at the break
+        QCOMPARE(ItemNumbers(words).size(), 60); // every row once, none lost at the break
         for (int page = 1; page <= pages; ++page) {
-            const QList<PdfWord> on = OnPage(words, page);
-            QVERIFY(!FindWord(on, "Ace").text.isEmpty());
-            QVERIFY(!FindWord(on, "Report").text.isEmpty());
-            QVERIFY(!FindWord(on, "Description").text.isEmpty());
+            for (const char *heading : {"Ace", "Report", "Description"})
+                QVERIFY2(!FindWord(words, heading, page).text.isEmpty(), heading);
             double lowest = 0;
-            for (const PdfWord &word : on)
-                lowest = std::max(lowest, word.yMax);
+            for (const PdfWord &word : words)
+                lowest = word.page == page ? std::max(lowest, word.yMax) : lowest;
             // Five more lines would still have fitted above the printable bottom.
             QVERIFY(lowest < 594 - 4 * 11);
         }
         // The rows go on right under the headings of the new page.
-        const PdfWord first = FindWord(OnPage(words, 2), "Item");
+        const PdfWord first = FindWord(words, "Item", 2);
         QVERIFY(first.yMin > PointsY(2 * 1440) && first.yMin < PointsY(2 * 1440) + 40);
     }
 
     void emptyGridPrintsTheHeadingsOnly() {
-        TestDataFolder data;
-        Open(data, 0);
-        data.write("/VIInventoriedItems.txt", "");
+        Open(0);
+        data->write("/VIInventoriedItems.txt", "");
         screen->cmdServices[1]->setEnabled(true);
-        const QList<PdfWord> words = PrintReport(data, "empty.pdf");
+        const QList<PdfWord> words = PrintReport(data->path("/empty.pdf"));
         QVERIFY(!FindWord(words, "Description").text.isEmpty());
         QVERIFY(FindWord(words, "Item").text.isEmpty());
     }
 
     void cancelledReport() {
-        TestDataFolder data;
-        Open(data, 3);
+        Open(3);
         CancelPrintDialog();
         auto seen = AnswerMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
+        Press(1);
         QCOMPARE(seen->text, QString("The Inventory will not be Printed"));
         QCOMPARE(seen->title, QString("Velbor Inventory"));
     }
 
     void cancelledLongReport() {
-        TestDataFolder data;
-        Open(data, 2000);
+        Open(2000);
         SetProgressDelay(0); // whatever this machine's speed, the progress shows at once
-        const QByteArray items = data.read("/VIInventoriedItems.txt");
-        const QString path = data.path("/report.pdf");
+        const QByteArray items = data->read("/VIInventoriedItems.txt");
+        const QString path = data->path("/report.pdf");
         PrintToPdf(path);
         // The progress shows, and its Cancel stops the job.
         OnNextModal([](QWidget *modal) {
@@ -192,84 +173,77 @@ private slots:
             progress->cancel();
         });
         auto seen = AnswerMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton);
+        Press(1);
         QCOMPARE(seen->text, QString("The Inventory will not be Printed"));
         QVERIFY(!QFile::exists(path));
-        QCOMPARE(data.read("/VIInventoriedItems.txt"), items);
+        QCOMPARE(data->read("/VIInventoriedItems.txt"), items);
         SetProgressDelay(1000);
     }
 
     void tallySheetsForFilledLocations() {
-        TestDataFolder data;
-        Open(data, 4);
-        QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton);
+        Open(4);
+        Press(3);
         QVERIFY(screen->fraTallySheets->isVisible());
         Screenshot(screen, "services-tally");
         screen->txtTally[0]->setText("Warehouse");
         screen->txtTally[2]->setText("Truck 2");
-        const QString path = data.path("/tally.pdf");
+        const QString path = data->path("/tally.pdf");
         PrintToPdf(path);
-        QTest::mouseClick(screen->cmdServices[4], Qt::LeftButton);
+        Press(4);
         QVERIFY(!screen->fraTallySheets->isVisible()); // the task is done
         const QList<PdfWord> words = ReadPdfWords(path);
         KeepForReview(path, "tally-sheets.pdf");
         QCOMPARE(PdfPageCount(path), 2);
         const QString names[] = {"Warehouse", "Truck"};
         for (int page : {1, 2}) {
-            const QList<PdfWord> on = OnPage(words, page);
-            const PdfWord location = FindWord(on, "Location:");
+            const PdfWord location = FindWord(words, "Location:", page);
             QVERIFY(qAbs(location.xMin - PointsX(5.75 * 1440)) < 1);
-            QCOMPARE(FindWord(on, names[page - 1]).xMin > location.xMax, true);
-            QVERIFY(!FindWord(on, "Count").text.isEmpty());
-            QVERIFY(qAbs(FindWord(on, "Reorder").xMin - PointsX(6 * 1440)) < 1);
-            const PdfWord blank = FindWord(on, "_______________");
+            QVERIFY(FindWord(words, names[page - 1], page).xMin > location.xMax);
+            QVERIFY(!FindWord(words, "Count", page).text.isEmpty());
+            QVERIFY(qAbs(FindWord(words, "Reorder", page).xMin - PointsX(6 * 1440)) < 1);
+            const PdfWord blank = FindWord(words, "_______________", page);
             QVERIFY(qAbs(blank.xMin - PointsX(5760)) < 1);
-            // "When At" of item 3 (3 % 7 = 3) right-aligned at 6.5 inches.
-            const PdfWord item = FindWord(on, "003");
-            for (const PdfWord &word : on) {
-                if (qAbs(word.yMin - item.yMin) < 1 && word.xMin > blank.xMax)
-                    QVERIFY(qAbs(word.xMax - PointsX(9360)) < 1.5);
-            }
+            // "When At" of item 3 (3 % 7 = 3) after the blank, right-aligned at 6.5 inches.
+            const PdfWord whenAt = LineOf(words, FindWord(words, "003", page)).last();
+            QCOMPARE(whenAt.text, QString("3"));
+            QVERIFY(whenAt.xMin > blank.xMax && qAbs(whenAt.xMax - PointsX(9360)) < 1.5);
             // The date stays on the portrait sheet.
-            const PdfWord date = FindWord(on, "Date");
+            const PdfWord date = FindWord(words, "Date", page);
             QVERIFY(date.xMin > 0 && date.xMin < 612 - 18);
         }
     }
 
     void tallySheetsWithoutLocationsSaySoFirst() {
-        TestDataFolder data;
-        Open(data, 4);
-        QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton);
+        Open(4);
+        Press(3);
         auto seen = AnswerMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(screen->cmdServices[4], Qt::LeftButton);
+        Press(4);
         QVERIFY(seen->text.startsWith("Enter at least one location"));
         QVERIFY(screen->fraTallySheets->isVisible());
         QCOMPARE(screen->focusWidget(), screen->txtTally[0]);
     }
 
     void locationsFile() {
-        TestDataFolder data;
-        Open(data, 1);
-        QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton);
+        Open(1);
+        Press(3);
         screen->txtTally[0]->setText("Bin A");
         screen->txtTally[1]->setText("Shed, back");
         screen->txtTally[3]->setText("  Van \"Blue\"");
-        data.write("/Backup/Locations.txt", "old");
-        QTest::mouseClick(screen->cmdServices[7], Qt::LeftButton);
-        QCOMPARE(data.read("/Locations.txt"),
+        data->write("/Backup/Locations.txt", "old");
+        Press(7);
+        QCOMPARE(data->read("/Locations.txt"),
                  QByteArray("Bin A\r\n\"Shed, back\"\r\n\r\n\"  Van \"\"Blue\"\"\"\r\n\r\n"));
-        QVERIFY(!data.exists("/Backup/Locations.txt"));
+        QVERIFY(!data->exists("/Backup/Locations.txt"));
 
-        QTest::mouseClick(screen->cmdServices[6], Qt::LeftButton);
+        Press(6);
         QVERIFY(screen->txtTally[0]->text().isEmpty());
-        QVERIFY(data.exists("/Locations.txt")); // clearing does not touch the file
+        QVERIFY(data->exists("/Locations.txt")); // clearing does not touch the file
 
         EndRun();
-        screen = LoadForm<frmServices>();
-        QCOMPARE(screen->txtTally[0]->text(), QString("Bin A"));
-        QCOMPARE(screen->txtTally[1]->text(), QString("Shed, back"));
-        QCOMPARE(screen->txtTally[2]->text(), QString());
-        QCOMPARE(screen->txtTally[3]->text(), QString("  Van \"Blue\""));
+        QStringList loaded;
+        for (QLineEdit *box : LoadForm<frmServices>()->txtTally)
+            loaded << box->text();
+        QCOMPARE(loaded, QStringList({"Bin A", "Shed, back", "", "  Van \"Blue\"", ""}));
     }
 
     void locationsWrittenElsewhere() {

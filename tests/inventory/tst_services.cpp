@@ -1,4 +1,3 @@
-#include "common/Variables.h"
 #include "inventory/ItemFile.h"
 #include "inventory/frmServices.h"
 #include "printing/FlexGrid.h"
@@ -7,36 +6,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
+#include <optional>
+
 namespace {
 
-ItemRecord Item(const QString &description, const QString &category, qint64 costCents,
-                qint64 priceCents, qint16 onHand = 5) {
-    ItemRecord item;
-    item.Description = description;
-    item.Category = category;
-    item.Cost = Currency::fromCents(costCents);
-    item.Price = Currency::fromCents(priceCents);
-    item.OnHand = onHand;
-    item.DiscountPrice = Currency::fromCents(priceCents * 9 / 10);
-    item.DiscountQty = 10;
-    item.ReorderAmount = 12;
-    item.ReorderAt = 2;
-    return item;
-}
+constexpr auto Cents = &Currency::fromCents;
 
-// Five items over three categories, in file order.
-void WriteItems() {
-    const ItemRecord items[] = {
-        Item("Copper elbow", "Plumbing", 10000, 15000), Item("Wire nut", "Electrical", 950, 1500),
-        Item("PVC tee", "Plumbing", 250, 400, 40), Item("Breaker 20A", "Electrical", 1899, 2999, 0),
-        Item("Duct tape", "", 500, 899)};
-    for (const ItemRecord &item : items)
-        QVERIFY(WriteItemRecord(ItemCount() + 1, item));
+ItemRecord Item(const QString &text, const QString &category, qint64 cost, qint64 price,
+                qint16 onHand = 5) {
+    return {text, category, Cents(cost), Cents(price), onHand, Cents(price * 9 / 10), 10, 12, 2};
 }
 
 QStringList Column(const FlexGrid *grid, int col) {
@@ -44,6 +26,13 @@ QStringList Column(const FlexGrid *grid, int col) {
     for (int r = 1; r < grid->Rows(); ++r)
         cells << grid->TextMatrix(r, col);
     return cells;
+}
+
+QStringList Descriptions() {
+    QStringList names;
+    for (const ItemRecord &item : ReadAllItems())
+        names << item.Description;
+    return names;
 }
 
 // Every row's record number is the place in the file of the item it shows.
@@ -60,25 +49,59 @@ void CheckRecordNumbers(const FlexGrid *grid) {
 
 class TestServices : public QObject {
     Q_OBJECT
+    std::optional<TestDataFolder> data;
     frmServices *screen = nullptr;
+    FlexGrid *grid = nullptr;
 
-    frmServices *Open() {
+    // The screen over the first of five items in three categories (none: no items file).
+    void Open(int items = 5) {
+        const ItemRecord five[] = {
+            Item("Copper elbow", "Plumbing", 10000, 15000),
+            Item("Wire nut", "Electrical", 950, 1500), Item("PVC tee", "Plumbing", 250, 400, 40),
+            Item("Breaker 20A", "Electrical", 1899, 2999, 0), Item("Duct tape", "", 500, 899)};
+        for (int k = 0; k < items; ++k)
+            QVERIFY(WriteItemRecord(k + 1, five[k]));
         screen = LoadForm<frmServices>();
+        grid = screen->fgItems;
         screen->show();
         QApplication::setActiveWindow(screen);
-        return screen;
     }
+    void Press(int button) {
+        QTest::mouseClick(screen->cmdServices[size_t(button)], Qt::LeftButton);
+    }
+    void ShowOnlyCategory(const QString &category) {
+        screen->ckCategory->setChecked(true);
+        screen->cboCategory->setEditText(category);
+        Press(2);
+    }
+    // Chooses the item's row and presses Modify.
+    void Modify(const QString &description) {
+        ClickRow(grid, RowOf(grid, description));
+        Press(9);
+    }
+    // Deletes the item's row, answering the question asked first.
+    void Delete(const QString &description, QMessageBox::StandardButton answer = QMessageBox::Yes) {
+        ClickRow(grid, RowOf(grid, description));
+        auto ask = AnswerMessageBox(answer);
+        Press(10);
+        QCOMPARE(ask->text, QString("This will DELETE the Selected Sales Item"));
+        QCOMPARE(ask->title, QString("Delete Sales Item"));
+        QCOMPARE(ask->buttons, QStringList({"Yes", "No"}));
+    }
+    QByteArray ItemsFile() const { return data->read("/VIInventoriedItems.txt"); }
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
-    void cleanup() { QVERIFY(EndScreenTest()); }
+    void init() {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        data.emplace();
+    }
+    void cleanup() {
+        data.reset();
+        QVERIFY(EndScreenTest());
+    }
 
     void gridLoadsSortedByCategory() {
-        TestDataFolder data;
-        WriteItems();
         Open();
-        FlexGrid *grid = screen->fgItems;
-        QCOMPARE(grid->Rows(), 6);
         QCOMPARE(Column(grid, 1),
                  QStringList({"", "Electrical", "Electrical", "Plumbing", "Plumbing"}));
         QCOMPARE(grid->TextMatrix(0, 2), QString("Cost (Unit)"));
@@ -87,114 +110,90 @@ private slots:
         QCOMPARE(grid->TextMatrix(elbow, 3), QString("$150.00"));
         QCOMPARE(grid->TextMatrix(elbow, 5), QString("$135.00"));
         QCOMPARE(grid->TextMatrix(elbow, 6), QString("10"));
-        QCOMPARE(grid->TextMatrix(elbow, 9), QString("1"));
         CheckRecordNumbers(grid);
         // Categories collected in the order first met, the empty one left out.
         QCOMPARE(screen->cboCategory->count(), 2);
         QCOMPARE(screen->cboCategory->itemText(0), QString("Plumbing"));
         QVERIFY(screen->cmdServices[9]->isEnabled());
         QVERIFY(!screen->cmdServices[10]->isEnabled());
-        QVERIFY(!screen->cmdServices[13]->isEnabled());
         QVERIFY(!screen->txtDescription[1]->isEnabled());
         Screenshot(screen, "services-browse");
     }
 
     void noItemsFile() {
-        TestDataFolder data;
-        Open();
-        QCOMPARE(screen->fgItems->Rows(), 1);
+        Open(0);
+        QCOMPARE(grid->Rows(), 1);
         QVERIFY(!screen->cmdServices[1]->isEnabled());
         QVERIFY(!screen->cmdServices[9]->isEnabled());
     }
 
-    void reloadSortedByCost() {
-        TestDataFolder data;
-        WriteItems();
-        Open();
-        screen->lstSortBy->setCurrentRow(2);
-        screen->ckByCategory->setChecked(true);  // asks for the chosen sort...
-        screen->ckByCategory->setChecked(false); // ...and a reload rather than an in-place sort
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
-        QCOMPARE(Column(screen->fgItems, 2),
-                 QStringList({"$2.50", "$5.00", "$9.50", "$18.99", "$100.00"}));
-        CheckRecordNumbers(screen->fgItems);
+    void sortChosen_data() {
+        QTest::addColumn<int>("sortBy");
+        QTest::addColumn<bool>("inPlace");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("reload by cost")
+            << 2 << false << QStringList({"$2.50", "$5.00", "$9.50", "$18.99", "$100.00"});
+        QTest::newRow("in place by price")
+            << 3 << true << QStringList({"$4.00", "$8.99", "$15.00", "$29.99", "$150.00"});
     }
-
-    void sortInPlaceThenReloadByPrice() {
-        TestDataFolder data;
-        WriteItems();
+    void sortChosen() {
+        QFETCH(int, sortBy);
+        QFETCH(bool, inPlace);
+        QFETCH(QStringList, cells);
         Open();
-        screen->lstSortBy->setCurrentRow(3);
-        screen->ckByCategory->setChecked(true);
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
+        screen->lstSortBy->setCurrentRow(sortBy);
+        screen->ckByCategory->setChecked(true);    // asks for the chosen sort, in place...
+        screen->ckByCategory->setChecked(inPlace); // ...or, unticked again, at the reload
+        Press(2);
         QVERIFY(!screen->ckByCategory->isChecked());
-        const QStringList prices = {"$4.00", "$8.99", "$15.00", "$29.99", "$150.00"};
-        QCOMPARE(Column(screen->fgItems, 3), prices);
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
-        QCOMPARE(Column(screen->fgItems, 3), prices);
-        CheckRecordNumbers(screen->fgItems);
+        QCOMPARE(Column(grid, sortBy), cells);
+        Press(2); // the reload that follows keeps the chosen sort
+        QCOMPARE(Column(grid, sortBy), cells);
+        CheckRecordNumbers(grid);
     }
 
     void categoryFilter() {
-        TestDataFolder data;
-        WriteItems();
         Open();
-        screen->ckCategory->setChecked(true);
-        screen->cboCategory->setEditText("");
         auto select = AnswerMessageBox(QMessageBox::Ok);
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
+        ShowOnlyCategory("");
         QCOMPARE(select->text, QString("Select a Category"));
         QCOMPARE(select->title, QString("Velbor Inventory"));
-
-        screen->cboCategory->setEditText("plumbing"); // exact, case-sensitive
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
-        QCOMPARE(screen->fgItems->Rows(), 1);
-        screen->cboCategory->setEditText("Plumbing");
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
-        QCOMPARE(Column(screen->fgItems, 0), QStringList({"Copper elbow", "PVC tee"}));
+        ShowOnlyCategory("plumbing"); // exact, case-sensitive
+        QCOMPARE(grid->Rows(), 1);
+        ShowOnlyCategory("Plumbing");
+        QCOMPARE(Column(grid, 0), QStringList({"Copper elbow", "PVC tee"}));
         QVERIFY(!screen->cmdServices[8]->isEnabled());
-        CheckRecordNumbers(screen->fgItems);
+        CheckRecordNumbers(grid);
     }
 
     void saveChecksInOrder() {
-        TestDataFolder data;
-        WriteItems();
         Open();
-        QTest::mouseClick(screen->cmdServices[8], Qt::LeftButton);
-        QVERIFY(screen->txtDescription[1]->isEnabled());
-        QVERIFY(screen->cmdServices[13]->isEnabled());
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        Press(8);
+        Press(13);
         QVERIFY(screen->txtDescription[1]->hasFocus());
-
         Type(screen->txtDescription[1], "Hose clamp");
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        Press(13);
         QVERIFY(screen->txtCharge[1]->hasFocus());
         Type(screen->txtCharge[1], "3.25");
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        Press(13);
         QVERIFY(screen->txtCharge[2]->hasFocus());
         Type(screen->txtCharge[2], "3");
         Screenshot(screen, "services-adding");
         Type(screen->txtOnHand, "abc");
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        Press(13);
         QCOMPARE(screen->txtOnHand->text(), QString("0"));
         QCOMPARE(int(ItemCount()), 5);
 
-        // Now it saves: appended as record 6, an empty cost stored as 0.
+        // Now it saves: appended as record 6, the empty boxes stored as 0.
         screen->cboCategory->setEditText("Plumbing");
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        Press(13);
         QCOMPARE(int(ItemCount()), 6);
-        const ItemRecord saved = *ReadItemRecord(6);
-        QCOMPARE(saved.Description, QString("Hose clamp"));
-        QCOMPARE(saved.Cost, Currency());
-        QCOMPARE(saved.Price, Currency::fromCents(325));
-        QCOMPARE(saved.DiscountPrice, Currency::fromCents(300));
-        QCOMPARE(saved.Category, QString("Plumbing"));
-        QCOMPARE(RowOf(screen->fgItems, "Hose clamp") > 0, true);
-        QCOMPARE(screen->fgItems->TextMatrix(RowOf(screen->fgItems, "Hose clamp"), 9),
-                 QString("6"));
+        QCOMPARE(*ReadItemRecord(6),
+                 ItemRecord({"Hose clamp", "Plumbing", {}, Cents(325), 0, Cents(300), 0, 0, 0}));
+        QCOMPARE(grid->TextMatrix(RowOf(grid, "Hose clamp"), 9), QString("6"));
         QVERIFY(!screen->txtDescription[1]->isEnabled());
         QVERIFY(screen->txtDescription[1]->text().isEmpty());
-        CheckRecordNumbers(screen->fgItems);
+        CheckRecordNumbers(grid);
     }
 
     void refusedEntriesSayWhatIsWanted_data() {
@@ -204,67 +203,58 @@ private slots:
         const QString count = "Enter a whole number from 0 to 32,767";
         const QString bigCount = "Enter a whole number from 0 to 2,147,483,647";
         const QString amount = "Enter an amount, such as 12.50";
-        const struct {
-            const char *row, *box, *text;
-            QString note;
-        } rows[] = {{"no description", "txtDescription_1", "", "Enter a description of the item"},
-                    {"no sell price", "txtCharge_1", "", amount + " (Clear Prices sets 0)"},
-                    {"on-hand not a number", "txtOnHand", "abc", count},
-                    {"on-hand too big", "txtOnHand", "40000", count},
-                    {"on-hand fraction", "txtOnHand", "2.5", count},
-                    {"on-hand negative", "txtOnHand", "-3", count},
-                    {"discount qty too big", "txtDiscountQty", "2147483648", bigCount},
-                    {"discount qty negative", "txtDiscountQty", "-1", bigCount},
-                    {"reorder not a number", "txtReorderAmount", "lots", count},
-                    {"reorder negative", "txtReorderAmount", "-2", count},
-                    {"reorder at too small", "txtReorderAt", "-40000", count},
-                    {"cost with a comma for a point", "txtCost", "1,50", amount},
-                    {"cost negative", "txtCost", "-1", amount},
-                    {"price negative", "txtCharge_1", "(5.00)", amount},
-                    {"discount price negative", "txtCharge_2", "-0.01", amount}};
-        for (const auto &r : rows)
-            QTest::newRow(r.row) << QString(r.box) << QString(r.text) << r.note;
+        const auto row = [](const char *name, const char *box, const char *text, QString note) {
+            QTest::newRow(name) << QString(box) << QString(text) << note;
+        };
+        row("no description", "txtDescription_1", "", "Enter a description of the item");
+        row("no sell price", "txtCharge_1", "", amount + " (Clear Prices sets 0)");
+        row("on-hand not a number", "txtOnHand", "abc", count);
+        row("on-hand too big", "txtOnHand", "40000", count);
+        row("on-hand fraction", "txtOnHand", "2.5", count);
+        row("on-hand negative", "txtOnHand", "-3", count);
+        row("discount qty too big", "txtDiscountQty", "2147483648", bigCount);
+        row("discount qty negative", "txtDiscountQty", "-1", bigCount);
+        row("reorder not a number", "txtReorderAmount", "lots", count);
+        row("reorder negative", "txtReorderAmount", "-2", count);
+        row("reorder at too small", "txtReorderAt", "-40000", count);
+        row("cost with a comma for a point", "txtCost", "1,50", amount);
+        row("cost negative", "txtCost", "-1", amount);
+        row("price negative", "txtCharge_1", "(5.00)", amount);
+        row("discount price negative", "txtCharge_2", "-0.01", amount);
     }
     void refusedEntriesSayWhatIsWanted() {
         QFETCH(QString, box);
         QFETCH(QString, text);
         QFETCH(QString, note);
-        TestDataFolder data;
-        WriteItems();
-        const QByteArray before = data.read("/VIInventoriedItems.txt");
         Open();
-        QTest::mouseClick(screen->cmdServices[8], Qt::LeftButton);
-        Type(screen->txtDescription[1], "Valve");
-        Type(screen->txtCharge[1], "1");
-        Type(screen->txtCharge[2], "1");
-        Type(screen->txtOnHand, "1");
+        const QByteArray before = ItemsFile();
+        Press(8);
+        for (QLineEdit *valid : {screen->txtDescription[1], screen->txtCharge[1],
+                                 screen->txtCharge[2], screen->txtOnHand})
+            Type(valid, "1");
         auto *target = screen->findChild<QLineEdit *>(box);
         target->setFocus();
         Type(target, text);
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        Press(13);
         QVERIFY(target->hasFocus());
         QCOMPARE(NoteShown(screen), note);
         Screenshot(screen, "services-refusal");
         QTest::keyClick(target, Qt::Key_End); // typing again puts the note away
         QCOMPARE(NoteShown(screen), QString());
-        QCOMPARE(data.read("/VIInventoriedItems.txt"), before);
+        QCOMPARE(ItemsFile(), before);
     }
 
     void closeBoxAsksBeforeLosingTyping() {
-        TestDataFolder data;
-        WriteItems();
         Open();
         // Nothing typed yet: nothing to ask.
-        QTest::mouseClick(screen->cmdServices[8], Qt::LeftButton);
-        auto unasked = AnswerMessageBox(QMessageBox::No);
+        Press(8);
+        AnswerMessageBox(QMessageBox::No);
         screen->close();
-        QVERIFY(!unasked->seen);
-        QVERIFY(!ProgramRunning());
+        QVERIFY(LoadedForms().isEmpty());
         QVERIFY(!AllModalsHandled()); // the answer queued above was never needed
 
         Open();
-        ClickRow(screen->fgItems, 1);
-        QTest::mouseClick(screen->cmdServices[9], Qt::LeftButton);
+        Modify("Copper elbow");
         QTest::keyClicks(screen->txtDescription[1], " (old)");
         auto no = AnswerMessageBox(QMessageBox::No);
         screen->close();
@@ -279,22 +269,18 @@ private slots:
     }
 
     void zeroPlaceholders() {
-        TestDataFolder data;
-        Open();
-        QTest::mouseClick(screen->cmdServices[8], Qt::LeftButton);
-        QTest::mouseClick(screen->cmdServices[24], Qt::LeftButton);
+        Open(0);
+        Press(8);
+        Press(24);
         QCOMPARE(screen->txtCharge[1]->text(), QString("$0.00"));
         QTest::keyClicks(screen->txtCharge[1], "7");
         QCOMPARE(screen->txtCharge[1]->text(), QString("7"));
         for (QLineEdit *box : {screen->txtOnHand, screen->txtDiscountQty, screen->txtReorderAmount,
-                               screen->txtReorderAt}) {
-            box->setText("0");
+                               screen->txtReorderAt, screen->txtCost}) {
+            box->setText(box == screen->txtCost ? "$0.00" : "0");
             QTest::keyClicks(box, "4");
             QCOMPARE(box->text(), QString("4"));
         }
-        screen->txtCost->setText("$0.00");
-        QTest::keyClicks(screen->txtCost, "2");
-        QCOMPARE(screen->txtCost->text(), QString("2"));
 
         // Leaving a money box formats it; a discount quantity left empty becomes 0.
         screen->txtCost->setFocus();
@@ -307,122 +293,86 @@ private slots:
     }
 
     void modifyWithRetainedCategoryMovesTheItem() {
-        TestDataFolder data;
-        WriteItems();
         Open();
-        FlexGrid *grid = screen->fgItems;
-        ClickRow(grid, RowOf(grid, "Wire nut"));
         screen->ckClearItem->setChecked(true);
         screen->cboCategory->setEditText("Plumbing");
-        QTest::mouseClick(screen->cmdServices[9], Qt::LeftButton);
+        Modify("Wire nut");
         QVERIFY(!grid->isEnabled()); // locked while the item is changed
         QCOMPARE(screen->txtCharge[1]->text(), QString("$15.00"));
         QCOMPARE(screen->cboCategory->currentText(), QString("Plumbing"));
         Screenshot(screen, "services-modify");
         Type(screen->txtOnHand, "33");
         Type(screen->txtCost, "$1,500.00"); // groups of three are grouping
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
+        Press(13);
         QVERIFY(grid->isEnabled());
-        const ItemRecord saved = *ReadItemRecord(2);
-        QCOMPARE(saved.Cost, Currency::fromCents(150000));
-        QCOMPARE(saved.Category, QString("Plumbing"));
-        QCOMPARE(saved.OnHand, qint16(33));
-        QCOMPARE(saved.Price, Currency::fromCents(1500));
+        QCOMPARE(*ReadItemRecord(2), Item("Wire nut", "Plumbing", 150000, 1500, 33));
         QCOMPARE(int(ItemCount()), 5);
         QCOMPARE(screen->cboCategory->currentText(), QString("Plumbing")); // retained
     }
 
-    void deleteTheOnlyItem() {
-        TestDataFolder data;
-        QVERIFY(WriteItemRecord(1, Item("Lonely", "Misc", 100, 200)));
-        data.write("/Backup/VIInventoriedItems.txt", data.read("/VIInventoriedItems.txt"));
+    void deleteRenumbersTheRowsAfterIt() {
         Open();
-        ClickRow(screen->fgItems, 1);
-        auto ask = AnswerMessageBox(QMessageBox::Yes);
-        QTest::mouseClick(screen->cmdServices[10], Qt::LeftButton);
-        QCOMPARE(ask->text, QString("This will DELETE the Selected Sales Item"));
-        QCOMPARE(ask->title, QString("Delete Sales Item"));
-        QCOMPARE(ask->buttons, QStringList({"Yes", "No"}));
-        QVERIFY(!data.exists("/VIInventoriedItems.txt"));
-        QVERIFY(!data.exists("/Backup/VIInventoriedItems.txt"));
-        QCOMPARE(screen->fgItems->Rows(), 1);
+        data->write("/Backup/VIInventoriedItems.txt", ItemsFile());
+        Delete("PVC tee", QMessageBox::No);
+        QCOMPARE(int(ItemCount()), 5);
+        Delete("PVC tee");
+        QCOMPARE(Descriptions(),
+                 QStringList({"Copper elbow", "Wire nut", "Breaker 20A", "Duct tape"}));
+        QVERIFY(!data->exists("/Backup/VIInventoriedItems.txt"));
+        QCOMPARE(grid->Rows(), 5);
         QVERIFY(!screen->cmdServices[10]->isEnabled());
-        QTest::mouseClick(screen->cmdServices[9], Qt::LeftButton); // no item left to change
+        CheckRecordNumbers(grid);
+
+        // Saving the row that showed record 5 writes record 4.
+        Modify("Duct tape");
+        Type(screen->txtDescription[1], "Duct tape, silver");
+        Press(13);
+        QCOMPARE(ReadItemRecord(4)->Description, QString("Duct tape, silver"));
+        QCOMPARE(int(ItemCount()), 4);
+        CheckRecordNumbers(grid);
+    }
+
+    void deleteTheOnlyItem() {
+        Open(1);
+        data->write("/Backup/VIInventoriedItems.txt", ItemsFile());
+        Delete("Copper elbow");
+        QVERIFY(!data->exists("/VIInventoriedItems.txt"));
+        QVERIFY(!data->exists("/Backup/VIInventoriedItems.txt"));
+        QCOMPARE(grid->Rows(), 1);
+        QVERIFY(!screen->cmdServices[10]->isEnabled());
+        Press(9); // no item left to change
         QCOMPARE(NoteShown(screen), QString("Click an item in the grid first"));
         QVERIFY(!screen->txtDescription[1]->isEnabled());
     }
 
-    void deleteRenumbersTheRowsAfterIt() {
-        TestDataFolder data;
-        WriteItems();
-        Open();
-        FlexGrid *grid = screen->fgItems;
-        AnswerMessageBox(QMessageBox::No);
-        ClickRow(grid, RowOf(grid, "PVC tee"));
-        QTest::mouseClick(screen->cmdServices[10], Qt::LeftButton);
-        QCOMPARE(int(ItemCount()), 5);
-
-        AnswerMessageBox(QMessageBox::Yes);
-        ClickRow(grid, RowOf(grid, "PVC tee"));
-        QTest::mouseClick(screen->cmdServices[10], Qt::LeftButton);
-        QCOMPARE(int(ItemCount()), 4);
-        QCOMPARE(RowOf(grid, "PVC tee"), -1);
-        QCOMPARE(grid->TextMatrix(RowOf(grid, "Breaker 20A"), 9), QString("3"));
-        QCOMPARE(grid->TextMatrix(RowOf(grid, "Duct tape"), 9), QString("4"));
-        CheckRecordNumbers(grid);
-
-        // Saving the row that showed record 5 writes record 4.
-        ClickRow(grid, RowOf(grid, "Duct tape"));
-        QTest::mouseClick(screen->cmdServices[9], Qt::LeftButton);
-        Type(screen->txtDescription[1], "Duct tape, silver");
-        QTest::mouseClick(screen->cmdServices[13], Qt::LeftButton);
-        QCOMPARE(ReadItemRecord(4)->Description, QString("Duct tape, silver"));
-        QCOMPARE(ReadItemRecord(3)->Description, QString("Breaker 20A"));
-        QCOMPARE(int(ItemCount()), 4);
-        CheckRecordNumbers(grid);
-    }
-
     void deleteInFilteredGridKeepsTheOthers() {
-        TestDataFolder data;
-        QVERIFY(WriteItemRecord(1, Item("Keep me", "A", 100, 200)));
-        QVERIFY(WriteItemRecord(2, Item("Only B", "B", 100, 200)));
-        Open();
-        screen->cboCategory->setEditText("B");
-        screen->ckCategory->setChecked(true);
-        QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
-        QCOMPARE(screen->fgItems->Rows(), 2);
-        ClickRow(screen->fgItems, 1);
-        AnswerMessageBox(QMessageBox::Yes);
-        QTest::mouseClick(screen->cmdServices[10], Qt::LeftButton);
-        QCOMPARE(int(ItemCount()), 1);
-        QCOMPARE(ReadItemRecord(1)->Description, QString("Keep me"));
+        Open(2);
+        ShowOnlyCategory("Electrical");
+        QCOMPARE(grid->Rows(), 2); // the only row of the grid, not the only item of the file
+        Delete("Wire nut");
+        QCOMPARE(Descriptions(), QStringList({"Copper elbow"}));
     }
 
     void cancelLeavesEverythingAsItWas() {
-        TestDataFolder data;
-        WriteItems();
-        const QByteArray before = data.read("/VIInventoriedItems.txt");
         Open();
-        ClickRow(screen->fgItems, 2);
-        QTest::mouseClick(screen->cmdServices[9], Qt::LeftButton);
+        const QByteArray before = ItemsFile();
+        Modify("Wire nut");
         Type(screen->txtDescription[1], "changed");
         // Clear Item empties the fields but keeps a retained category and the edit state.
         screen->ckClearItem->setChecked(true);
         screen->cboCategory->setEditText("Electrical");
-        QTest::mouseClick(screen->cmdServices[11], Qt::LeftButton);
+        Press(11);
         QVERIFY(screen->txtDescription[1]->text().isEmpty());
         QVERIFY(screen->txtCharge[1]->text().isEmpty());
         QCOMPARE(screen->cboCategory->currentText(), QString("Electrical"));
         QVERIFY(screen->txtDescription[1]->isEnabled());
-        QTest::mouseClick(screen->cmdServices[14], Qt::LeftButton);
-        QVERIFY(screen->fgItems->isEnabled());
+        Press(14);
+        QVERIFY(grid->isEnabled());
         QVERIFY(!screen->txtDescription[1]->isEnabled());
-        QVERIFY(screen->txtDescription[1]->text().isEmpty());
-        QCOMPARE(data.read("/VIInventoriedItems.txt"), before);
+        QCOMPARE(ItemsFile(), before);
     }
 
     void menuReturnsToTheMainMenu() {
-        TestDataFolder data;
         Main();
         LoadForm<frmServices>()->show();
         QTest::mouseClick(LoadForm<frmServices>()->cmdServices[0], Qt::LeftButton);
