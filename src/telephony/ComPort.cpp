@@ -103,7 +103,6 @@ bool ComPort::Open(int n) {
     Close();
     if (!OpenPort(m_port, n))
         return false;
-    m_number = n;
     connect(&m_port, &QSerialPort::readyRead, this, &ComPort::InputArrived, Qt::UniqueConnection);
     connect(
         &m_port, &QSerialPort::errorOccurred, this,
@@ -118,7 +117,6 @@ bool ComPort::Open(int n) {
 void ComPort::Close() {
     if (m_port.isOpen())
         m_port.close();
-    m_number = 0;
 }
 
 bool ComPort::Send(const QByteArray &text) {

@@ -21,7 +21,6 @@ public:
     bool Open(int n);
     void Close();
     bool IsOpen() const { return m_port.isOpen(); }
-    int PortNumber() const { return m_number; }
     bool Send(const QByteArray &text);
     // Everything that has arrived since the last call.
     QByteArray TakeInput();
@@ -34,7 +33,6 @@ signals:
 
 private:
     QSerialPort m_port;
-    int m_number = 0;
 };
 
 // The one modem port of the program.

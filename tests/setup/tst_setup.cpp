@@ -1,7 +1,6 @@
 #include "common/Variables.h"
 #include "setup/frmSetup.h"
 #include "shell/Controls.h"
-#include "shell/FieldLines.h"
 #include "support/Gui.h"
 
 #include <QCheckBox>
@@ -11,56 +10,48 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <optional>
+
 namespace {
 
 void WriteBusiness(const TestDataFolder &data, const QString &name, const QString &zip) {
-    FieldLineWriter line;
-    line.String(name)
-        .String("1 Main St")
-        .String("")
-        .String("Tampa")
-        .String("FL")
-        .String(zip)
-        .String("555-0100")
-        .String("")
-        .String("")
-        .EndLine();
-    data.write("/MyBusinessData.txt", line.bytes());
+    data.write(
+        "/MyBusinessData.txt",
+        QString("\"%1\",\"1 Main St\",\"\",\"Tampa\",\"FL\",\"%2\",\"555-0100\",\"\",\"\"\r\n")
+            .arg(name, zip)
+            .toLatin1());
 }
 
 // A picture file the logo dialog can pick.
 QString MakePicture(const TestDataFolder &data) {
     QImage image(120, 60, QImage::Format_RGB32);
     image.fill(Qt::darkCyan);
-    const QString path = data.path("/logo.bmp");
-    image.save(path);
-    return path;
+    image.save(data.path("/logo.bmp"));
+    return data.path("/logo.bmp");
 }
 
 void PickFile(const QString &path) {
     OnNextModal([path](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
         // Typed, as a user would: selectFile() needs the dialog to have read the folder, which
         // it does in the background.
-        auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
-        QVERIFY(name);
+        auto *name = modal->findChild<QLineEdit *>("fileNameEdit");
+        QVERIFY(qobject_cast<QFileDialog *>(modal) && name);
         name->setText(path);
-        static_cast<QDialog *>(dialog)->accept();
+        static_cast<QDialog *>(modal)->accept();
     });
 }
 
-void PickColor(const QColor &color) {
-    OnNextModal([color](QWidget *modal) {
-        auto *dialog = qobject_cast<QColorDialog *>(modal);
+// Sets the next colour or font dialog to the value and accepts it.
+template <class Dialog, class Value> void Pick(void (Dialog::*set)(const Value &), Value value) {
+    OnNextModal([set, value](QWidget *modal) {
+        auto *dialog = qobject_cast<Dialog *>(modal);
         QVERIFY(dialog);
-        dialog->setCurrentColor(color);
+        (dialog->*set)(value);
         dialog->accept();
     });
 }
@@ -73,32 +64,30 @@ void CancelDialog() {
 
 class TestSetup : public QObject {
     Q_OBJECT
+    // Every test starts in a fresh data folder of its own.
+    std::optional<TestDataFolder> data;
+
 private slots:
+    void init() { data.emplace(); }
     void cleanup() { QVERIFY(EndScreenTest()); }
 
     void addressStyle_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("zip");
         QTest::addColumn<QString>("style");
-        QTest::newRow("name and zip") << "A"
-                                      << "12345"
-                                      << "USA Style Address";
-        QTest::newRow("name without zip") << "A"
-                                          << ""
-                                          << "International Style Address";
-        QTest::newRow("new business") << ""
-                                      << ""
-                                      << "USA Style Address";
-        QTest::newRow("numeric zip alone") << ""
-                                           << "33601"
-                                           << "USA Style Address";
+        const auto row = [](const char *tag, const char *name, const char *zip, const char *style) {
+            QTest::newRow(tag) << QString(name) << QString(zip) << QString(style);
+        };
+        row("name and zip", "A", "12345", "USA Style Address");
+        row("name without zip", "A", "", "International Style Address");
+        row("new business", "", "", "USA Style Address");
+        row("numeric zip alone", "", "33601", "USA Style Address");
     }
     void addressStyle() {
         QFETCH(QString, name);
         QFETCH(QString, zip);
         QFETCH(QString, style);
-        TestDataFolder data;
-        WriteBusiness(data, name, zip);
+        WriteBusiness(*data, name, zip);
         frmSetup *setup = LoadForm<frmSetup>();
         setup->show();
         QCOMPARE(setup->cmdAddress->text(), style);
@@ -119,18 +108,16 @@ private slots:
     }
 
     void businessFileBothWays() {
-        TestDataFolder data;
-        WriteBusiness(data, "A", "");
+        WriteBusiness(*data, "A", ""); // an international address
         frmSetup *setup = LoadForm<frmSetup>();
         setup->show();
-        QCOMPARE(setup->cmdAddress->text(), QString("International Style Address"));
         setup->txtAddress->setText("Suite 5, Floor 2");
         setup->txtFein->setText("ABN - 123456789");
         QString error;
         QVERIFY(setup->SaveBusiness(&error));
         const QByteArray expected = "\"A\",\"Suite 5, Floor 2\",\"\",\"Tampa\",\"FL\",\"\","
                                     "\"555-0100\",\"\",\"ABN - 123456789\"\r\n";
-        QCOMPARE(data.read("/MyBusinessData.txt"), expected);
+        QCOMPARE(data->read("/MyBusinessData.txt"), expected);
         QCOMPARE(BusinessAddress1, QString("Suite 5, Floor 2"));
 
         EndRun();
@@ -141,8 +128,7 @@ private slots:
     }
 
     void clearAndReload() {
-        TestDataFolder data;
-        WriteBusiness(data, "Ace", "33601");
+        WriteBusiness(*data, "Ace", "33601");
         frmSetup *setup = LoadForm<frmSetup>();
         setup->show();
 
@@ -164,9 +150,16 @@ private slots:
         QCOMPARE(setup->txtZip->text(), QString("33601"));
     }
 
-    void printSettingDefaultsWithoutFiles() {
-        TestDataFolder data;
+    // Without settings files the defaults stand, and cancelled dialogs leave them standing.
+    void defaultsWithoutFilesOutlastCancelledDialogs() {
         frmSetup *setup = LoadForm<frmSetup>();
+        setup->show();
+        for (QPushButton *change : setup->cmdChange) {
+            CancelDialog();
+            QTest::mouseClick(change, Qt::LeftButton);
+        }
+        CancelDialog();
+        QTest::mouseClick(setup->cmdLogo[0], Qt::LeftButton);
         QCOMPARE(setup->lblFont->text(), QString("Arial"));
         QCOMPARE(setup->BackColor(setup->txtBorders), QColor(Qt::black));
         QCOMPARE(setup->BackColor(setup->txtData), QColor(Qt::black));
@@ -176,26 +169,26 @@ private slots:
         QVERIFY(!setup->ckColor->isChecked());
         QVERIFY(!setup->ckPhone->isChecked());
         QCOMPARE(int(ModemPort), 1);
+        QVERIFY(setup->Image3->pixmap().isNull());
+        QVERIFY(!setup->cmdLogo[1]->isEnabled());
+        // Store without a picked picture writes nothing, even if it were reached.
+        setup->cmdLogo_Click(1);
+        QVERIFY(!data->exists("/CompanyLogo.txt"));
+        QVERIFY(!data->exists("/LogoSettings.txt"));
     }
 
     void settingsFilesByteForByte() {
-        TestDataFolder data;
-        WriteBusiness(data, "Ace", "33601");
-        const QString picture = MakePicture(data);
+        WriteBusiness(*data, "Ace", "33601");
+        const QString picture = MakePicture(*data);
         frmSetup *setup = LoadForm<frmSetup>();
         setup->show();
 
-        PickColor(QColor(255, 0, 0));
+        Pick(&QColorDialog::setCurrentColor, QColor(255, 0, 0));
         QTest::mouseClick(setup->cmdChange[0], Qt::LeftButton);
-        PickColor(QColor(0, 0, 255));
+        Pick(&QColorDialog::setCurrentColor, QColor(0, 0, 255));
         QTest::mouseClick(setup->cmdChange[1], Qt::LeftButton);
         const QString family = QFontDatabase::families().value(0);
-        OnNextModal([family](QWidget *modal) {
-            auto *dialog = qobject_cast<QFontDialog *>(modal);
-            QVERIFY(dialog);
-            dialog->setCurrentFont(QFont(family));
-            dialog->accept();
-        });
+        Pick(&QFontDialog::setCurrentFont, QFont(family));
         QTest::mouseClick(setup->cmdChange[2], Qt::LeftButton);
         QCOMPARE(setup->lblFont->text(), family);
         setup->ckColor->setChecked(true);
@@ -212,18 +205,18 @@ private slots:
         QCOMPARE(stored->text, QString("Your Logo has been Stored"));
         QCOMPARE(stored->title, QString("Velbor Inventory"));
         QVERIFY(!setup->cmdLogo[1]->isEnabled());
-        QCOMPARE(data.read("/CompanyLogo.txt"), "\"" + picture.toLocal8Bit() + "\"\r\n");
-        QCOMPARE(data.read("/LogoSettings.txt"), QByteArray("1490,1440\r\n"));
+        QCOMPARE(data->read("/CompanyLogo.txt"), "\"" + picture.toLocal8Bit() + "\"\r\n");
+        QCOMPARE(data->read("/LogoSettings.txt"), QByteArray("1490,1440\r\n"));
         setup->tabInfo->setCurrentIndex(3);
         Screenshot(setup, "setup-logo");
 
-        data.write("/Backup/PrintColors.txt", "stale");
+        data->write("/Backup/PrintColors.txt", "stale");
         QTest::mouseClick(setup->cmdQuit, Qt::LeftButton);
         QVERIFY(!setup->isVisible());
-        QCOMPARE(data.read("/PrintColors.txt"),
+        QCOMPARE(data->read("/PrintColors.txt"),
                  "255\r\n16711680\r\n\"" + family.toLatin1() + "\"\r\n#TRUE#\r\n2\r\n");
-        QVERIFY(!data.exists("/Backup/PrintColors.txt"));
-        QCOMPARE(data.read("/InventoryInfo.txt"), QByteArray("1\r\n#TRUE#\r\n3\r\n"));
+        QVERIFY(!data->exists("/Backup/PrintColors.txt"));
+        QCOMPARE(data->read("/InventoryInfo.txt"), QByteArray("1\r\n#TRUE#\r\n3\r\n"));
 
         // Everything reads back into a fresh screen.
         EndRun();
@@ -242,29 +235,8 @@ private slots:
         QVERIFY(!setup->Image3->pixmap().isNull());
     }
 
-    void cancelledDialogsChangeNothing() {
-        TestDataFolder data;
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
-        for (int i = 0; i < 3; ++i) {
-            CancelDialog();
-            QTest::mouseClick(setup->cmdChange[i], Qt::LeftButton);
-        }
-        QCOMPARE(setup->BackColor(setup->txtBorders), QColor(Qt::black));
-        QCOMPARE(setup->BackColor(setup->txtData), QColor(Qt::black));
-        QCOMPARE(setup->lblFont->text(), QString("Arial"));
-        CancelDialog();
-        QTest::mouseClick(setup->cmdLogo[0], Qt::LeftButton);
-        QVERIFY(setup->Image3->pixmap().isNull());
-        QVERIFY(!setup->cmdLogo[1]->isEnabled());
-    }
-
     void clearLogoAnsweredNoKeepsIt() {
-        TestDataFolder data;
-        const QString picture = MakePicture(data);
-        FieldLineWriter line;
-        line.String(picture).EndLine();
-        data.write("/CompanyLogo.txt", line.bytes());
+        data->write("/CompanyLogo.txt", "\"" + MakePicture(*data).toLocal8Bit() + "\"\r\n");
         frmSetup *setup = LoadForm<frmSetup>();
         setup->show();
         QVERIFY(!setup->Image2->pixmap().isNull());
@@ -274,21 +246,13 @@ private slots:
         QCOMPARE(asked->text, QString("This will Delete your Company Logo"));
         QCOMPARE(asked->title, QString("Delete Logo"));
         QVERIFY(!setup->Image2->pixmap().isNull());
-        QVERIFY(data.exists("/CompanyLogo.txt"));
+        QVERIFY(data->exists("/CompanyLogo.txt"));
 
         AnswerMessageBox(QMessageBox::Yes);
         QTest::mouseClick(setup->cmdLogo[2], Qt::LeftButton);
         QVERIFY(setup->Image2->pixmap().isNull());
-        QVERIFY(!data.exists("/CompanyLogo.txt"));
+        QVERIFY(!data->exists("/CompanyLogo.txt"));
         QCOMPARE(setup->Image2->size(), QSize(96, 96));
-    }
-
-    void storeWithoutPickedFileDoesNothing() {
-        TestDataFolder data;
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->cmdLogo_Click(1);
-        QVERIFY(!data.exists("/CompanyLogo.txt"));
-        QVERIFY(!data.exists("/LogoSettings.txt"));
     }
 
     void logoSizeWrapsAround_data() {
@@ -304,7 +268,6 @@ private slots:
         QFETCH(int, size);
         QFETCH(bool, grow);
         QFETCH(int, after);
-        TestDataFolder data;
         frmSetup *setup = LoadForm<frmSetup>();
         setup->Image3Width = size;
         setup->Image3Height = size;
@@ -316,7 +279,6 @@ private slots:
     }
 
     void orangeTogglesTabs() {
-        TestDataFolder data;
         frmSetup *setup = LoadForm<frmSetup>();
         setup->show();
         for (int expected : {1, 2, 3, 4, 0}) {
