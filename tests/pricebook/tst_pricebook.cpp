@@ -170,61 +170,48 @@ private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QVERIFY(EndScreenTest()); }
 
+    // "steps|selected|order": steps separated by ";", list entries by spaces.
     void composing_data() {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("selected");
-        QTest::addColumn<QStringList>("order");
-        QTest::addColumn<QString>("printing"); // what Print Price Book says; "" when it prints
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("printing"); // what Print Price Book says; empty when it prints
+        const QString none = "You have not Selected any Categories";
         const QString unordered = "You have not Ordered All Selected Categories";
-        QTest::newRow("nothing") << QStringList{} << QStringList{} << QStringList{}
-                                 << "You have not Selected any Categories";
-        QTest::newRow("re-tick goes last") << QStringList{"tick A", "tick B", "untick A", "tick A"}
-                                           << QStringList{"B", "A"} << QStringList{} << unordered;
+        QTest::newRow("nothing") << QString("||") << none;
+        QTest::newRow("re-tick goes last")
+            << QString("tick A;tick B;untick A;tick A|B A|") << unordered;
         QTest::newRow("order as clicked")
-            << QStringList{"tick A", "tick B", "order B", "order A", "order B"}
-            << QStringList{"A", "B"} << QStringList{"B", "A"} << QString();
-        QTest::newRow("not all ordered") << QStringList{"tick A", "tick B", "order A"}
-                                         << QStringList{"A", "B"} << QStringList{"A"} << unordered;
+            << QString("tick A;tick B;order B;order A;order B|A B|B A") << QString();
+        QTest::newRow("not all ordered") << QString("tick A;tick B;order A|A B|A") << unordered;
         QTest::newRow("untick leaves the order")
-            << QStringList{"tick A", "tick B", "copy", "untick A"} << QStringList{"B"}
-            << QStringList{"B"} << QString();
-        QTest::newRow("copy twice")
-            << QStringList{"tick b", "tick A", "copy", "copy"} << QStringList{"b", "A"}
-            << QStringList{"b", "A", "b", "A"} << unordered;
+            << QString("tick A;tick B;copy;untick A|B|B") << QString();
+        QTest::newRow("copy twice") << QString("tick b;tick A;copy;copy|b A|b A b A") << unordered;
         // As many entries as selected, but one of them twice and another not at all.
         QTest::newRow("one twice, one missing")
-            << QStringList{"tick A", "copy", "copy", "tick B"} << QStringList{"A", "B"}
-            << QStringList{"A", "A"} << unordered;
+            << QString("tick A;copy;copy;tick B|A B|A A") << unordered;
         QTest::newRow("select all in list order")
-            << QStringList{"tick A", "select all"} << QStringList{"B", "A", "b"} << QStringList{}
-            << unordered;
-        QTest::newRow("moved") << QStringList{"select all", "copy", "up", "pick b",
-                                              "up",         "up",   "up", "down"}
-                               << QStringList{"B", "A", "b"} << QStringList{"B", "b", "A"}
+            << QString("tick A;select all|B A b|") << unordered;
+        QTest::newRow("moved") << QString("select all;copy;up;pick b;up;up;up;down|B A b|B b A")
                                << QString();
-        QTest::newRow("services") << QStringList{"tick A", "services", "order A"}
-                                  << QStringList{"A"} << QStringList{"Service", "A"} << QString();
-        QTest::newRow("clear") << QStringList{"tick A", "services", "copy", "clear"}
-                               << QStringList{} << QStringList{}
-                               << "You have not Selected any Categories";
+        QTest::newRow("services") << QString("tick A;services;order A|A|Service A") << QString();
+        QTest::newRow("clear") << QString("tick A;services;copy;clear||") << none;
     }
     void composing() {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, selected);
-        QFETCH(QStringList, order);
+        QFETCH(QString, script);
         QFETCH(QString, printing);
+        const QStringList parts = script.split('|');
         TestDataFolder data;
         data.write("/Services.txt", ServiceBytes("Drain cleaning", "$85/hr"));
         // Letter case makes a category of its own.
         Open(data, {Item("Tee", "B"), Item("Cap", "A"), Item("Elbow", "B"), Item("Plug", "b")});
         QCOMPARE(Entries(screen->lstCategories), QStringList({"B", "A", "b"}));
-        for (const QString &step : steps)
+        for (const QString &step : parts[0].split(';', Qt::SkipEmptyParts))
             Do(step);
-        QCOMPARE(Entries(screen->lstCategoriesSelected), selected);
-        QCOMPARE(Entries(screen->lstSort), order);
+        const QStringList chosen = parts[1].split(' ', Qt::SkipEmptyParts);
+        QCOMPARE(Entries(screen->lstCategoriesSelected), chosen);
+        QCOMPARE(Entries(screen->lstSort), parts[2].split(' ', Qt::SkipEmptyParts));
         for (int i = 0; i < screen->lstCategories->count(); ++i) {
             QListWidgetItem *entry = screen->lstCategories->item(i);
-            QCOMPARE(entry->checkState() == Qt::Checked, selected.contains(entry->text()));
+            QCOMPARE(entry->checkState() == Qt::Checked, chosen.contains(entry->text()));
         }
         if (printing.isEmpty()) {
             CancelPrintDialog();
