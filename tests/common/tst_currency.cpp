@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestCurrency : public QObject {
     Q_OBJECT
 private slots:
@@ -13,6 +15,7 @@ private slots:
         QTest::addColumn<bool>("valid");
         QTest::addColumn<qint64>("tenThousandths");
         QTest::newRow("screen format") << "$1,234.50" << true << 12345000LL;
+        QTest::newRow("screen zero") << "$0.00" << true << 0LL;
         QTest::newRow("plain") << "12.5" << true << 125000LL;
         QTest::newRow("spaces around") << "  7 " << true << 70000LL;
         QTest::newRow("parentheses") << "($1.00)" << true << -10000LL;
@@ -54,20 +57,14 @@ private slots:
         QTest::addColumn<qint64>("tenThousandths");
         QTest::addColumn<QString>("money");
         QTest::addColumn<QString>("plain");
-        QTest::newRow("zero") << 0LL << "$0.00"
-                              << "0";
-        QTest::newRow("grouping") << 12345000LL << "$1,234.50"
-                                  << "1234.5";
-        QTest::newRow("four decimals") << 12345678LL << "$1,234.57"
-                                       << "1234.5678";
-        QTest::newRow("half a cent up") << 10050LL << "$1.01"
-                                        << "1.005";
-        QTest::newRow("negative") << -10000LL << "($1.00)"
-                                  << "-1";
-        QTest::newRow("tiny negative shows no sign") << -40LL << "$0.00"
-                                                     << "-0.004";
-        QTest::newRow("largest, exact") << 9223372036854775807LL << "$922,337,203,685,477.58"
-                                        << "922337203685477.5807";
+        QTest::newRow("zero") << 0LL << u"$0.00"_s << u"0"_s;
+        QTest::newRow("grouping") << 12345000LL << u"$1,234.50"_s << u"1234.5"_s;
+        QTest::newRow("four decimals") << 12345678LL << u"$1,234.57"_s << u"1234.5678"_s;
+        QTest::newRow("half a cent up") << 10050LL << u"$1.01"_s << u"1.005"_s;
+        QTest::newRow("negative") << -10000LL << u"($1.00)"_s << u"-1"_s;
+        QTest::newRow("tiny negative shows no sign") << -40LL << u"$0.00"_s << u"-0.004"_s;
+        QTest::newRow("largest, exact")
+            << 9223372036854775807LL << u"$922,337,203,685,477.58"_s << u"922337203685477.5807"_s;
     }
     void format() {
         QFETCH(qint64, tenThousandths);
@@ -76,8 +73,6 @@ private slots:
         const Currency amount = Currency::fromTenThousandths(tenThousandths);
         QCOMPARE(amount.toString(), money);
         QCOMPARE(amount.toPlainString(), plain);
-        if (tenThousandths % 100 == 0)
-            QCOMPARE(Currency::parse(money)->tenThousandths(), tenThousandths);
     }
 
     void otherLocale() {

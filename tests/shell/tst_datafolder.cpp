@@ -1,44 +1,42 @@
 #include "support/DataFolder.h"
-#include <QDateTime>
 
+#include <QDateTime>
 #include <QDir>
+
+#include <optional>
 
 class TestDataFolder_ : public QObject {
     Q_OBJECT
+    std::optional<TestDataFolder> data; // a fresh, empty data folder for every test and row
+
 private slots:
+    void init() { data.emplace(); }
+
     void bothSeparatorsNameTheSameFile() {
-        TestDataFolder data;
-        data.write("\\Locations.txt", "x");
+        data->write("\\Locations.txt", "x");
         QCOMPARE(DataFilePath("/Locations.txt"), DataFilePath("\\Locations.txt"));
-        QVERIFY(data.exists("/Locations.txt"));
+        QVERIFY(data->exists("/Locations.txt"));
         QVERIFY(FileExistsOrRestore("\\Locations.txt"));
         DeleteDataFile("/Locations.txt");
-        QVERIFY(!data.exists("\\Locations.txt"));
-    }
-
-    void backupFolderIsCreated() {
-        TestDataFolder data;
-        QVERIFY(QDir(data.path("/Backup")).exists());
+        QVERIFY(!data->exists("\\Locations.txt"));
     }
 
     void restoreFromBackup() {
-        TestDataFolder data;
         QVERIFY(!FileExistsOrRestore("/VendorData.txt"));
-        QVERIFY(!data.exists("/VendorData.txt"));
-
-        data.write("/Backup/VendorData.txt", "saved vendor bytes");
+        QVERIFY(!data->exists("/VendorData.txt"));
+        data->write("/Backup/VendorData.txt", "saved vendor bytes");
         QVERIFY(FileExistsOrRestore("/VendorData.txt"));
-        QCOMPARE(data.read("/VendorData.txt"), QByteArray("saved vendor bytes"));
-
+        QCOMPARE(data->read("/VendorData.txt"), QByteArray("saved vendor bytes"));
         // A present file is never overwritten by its copy.
-        data.write("/VendorData.txt", "newer");
+        data->write("/VendorData.txt", "newer");
         QVERIFY(FileExistsOrRestore("/VendorData.txt"));
-        QCOMPARE(data.read("/VendorData.txt"), QByteArray("newer"));
+        QCOMPARE(data->read("/VendorData.txt"), QByteArray("newer"));
     }
 
     void recordCount_data() {
-        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("bytes"); // -1: no file at all
         QTest::addColumn<int>("records");
+        QTest::newRow("missing file") << -1 << 0;
         QTest::newRow("empty file") << 0 << 0;
         QTest::newRow("one record") << 104 << 1;
         QTest::newRow("1.49 rounds down") << 155 << 1;
@@ -50,116 +48,95 @@ private slots:
     void recordCount() {
         QFETCH(int, bytes);
         QFETCH(int, records);
-        TestDataFolder data;
-        data.write("/VIInventoriedItems.txt", QByteArray(bytes, 'a'));
+        if (bytes >= 0)
+            data->write("/VIInventoriedItems.txt", QByteArray(bytes, 'a'));
         QCOMPARE(int(RecordCount("/VIInventoriedItems.txt", 104)), records);
-    }
-
-    void recordCountOfMissingFileLeavesNoFile() {
-        TestDataFolder data;
-        QCOMPARE(int(RecordCount("/VIInventoriedItems.txt", 104)), 0);
-        QVERIFY(!data.exists("/VIInventoriedItems.txt"));
+        // Counting neither makes a missing file nor takes one away.
+        QCOMPARE(data->exists("/VIInventoriedItems.txt"), bytes >= 0);
     }
 
     void deleteWithBackupRemovesBoth() {
-        TestDataFolder data;
-        data.write("/PONumber.txt", "1");
-        data.write("/Backup/PONumber.txt", "1");
-        data.write("/Backup/Delivery.txt", "kept");
+        data->write("/PONumber.txt", "1");
+        data->write("/Backup/PONumber.txt", "1");
+        data->write("/Backup/Delivery.txt", "kept");
         DeleteWithBackup("\\PONumber.txt");
-        QVERIFY(!data.exists("/PONumber.txt"));
-        QVERIFY(!data.exists("/Backup/PONumber.txt"));
-        QVERIFY(data.exists("/Backup/Delivery.txt"));
+        QVERIFY(!data->exists("/PONumber.txt"));
+        QVERIFY(!data->exists("/Backup/PONumber.txt"));
+        QVERIFY(data->exists("/Backup/Delivery.txt"));
     }
 
     void writeWholeFileReplaces() {
-        TestDataFolder data;
-        data.write("/Delivery.txt", "an older and longer content");
+        data->write("/Delivery.txt", "an older and longer content");
         QVERIFY(WriteWholeFile("/Delivery.txt", "new"));
-        QCOMPARE(data.read("/Delivery.txt"), QByteArray("new"));
-        QCOMPARE(QDir(data.path("/")).entryList(QDir::Files), QStringList{"Delivery.txt"});
+        QCOMPARE(data->read("/Delivery.txt"), QByteArray("new"));
+        QCOMPARE(QDir(data->path("/")).entryList(QDir::Files), QStringList{"Delivery.txt"});
     }
 
     void backupAllFiles() {
-        TestDataFolder data;
-        const QStringList catalogue = {"CompanyLogo",        "CustomerData", "AuxHeadings",
-                                       "LogoSettings",       "Phone",        "MyBusinessData",
-                                       "PrintColors",        "SoldItems",    "MyWebSite",
-                                       "TaxRecords",         "SpeedNumbers", "VIVInfo",
-                                       "VIInventoriedItems", "VendorData",   "PicklistInstructions",
-                                       "Locations",          "PONumber",     "Delivery",
-                                       "InventoryInfo",      "Services",     "CustomItems"};
+        const QStringList catalogue =
+            QString("CompanyLogo CustomerData AuxHeadings LogoSettings Phone MyBusinessData "
+                    "PrintColors SoldItems MyWebSite TaxRecords SpeedNumbers VIVInfo "
+                    "VIInventoriedItems VendorData PicklistInstructions Locations PONumber "
+                    "Delivery InventoryInfo Services CustomItems")
+                .split(' ');
         for (const QString &name : catalogue)
-            data.write("/" + name + ".txt", name.toLatin1());
+            data->write("/" + name + ".txt", name.toLatin1());
         DeleteDataFile("/Phone.txt"); // absent at exit: its old copy must stay
-        data.write("/Backup/Phone.txt", "old phone");
-        data.write("/Backup/VendorData.txt", "old vendors");
-        data.write("/RFQ.txt", "rfq");
-        data.write("/Temp.url", "url");
+        data->write("/Backup/Phone.txt", "old phone");
+        data->write("/Backup/VendorData.txt", "old vendors");
+        data->write("/RFQ.txt", "rfq");
+        data->write("/Temp.url", "url");
         BackupAllFiles();
-
-        for (const QString &name : catalogue) {
-            const QByteArray expected = name == "Phone" ? QByteArray("old phone") : name.toLatin1();
-            QCOMPARE(data.read("/Backup/" + name + ".txt"), expected);
-        }
-        QVERIFY(!data.exists("/Backup/RFQ.txt"));
-        QVERIFY(!data.exists("/Backup/Temp.url"));
+        for (const QString &name : catalogue)
+            QCOMPARE(data->read("/Backup/" + name + ".txt"),
+                     name == "Phone" ? QByteArray("old phone") : name.toLatin1());
+        QVERIFY(!data->exists("/Backup/RFQ.txt"));
+        QVERIFY(!data->exists("/Backup/Temp.url"));
         // Nothing half-made is left behind in the Backup folder.
-        QCOMPARE(QDir(data.path("/Backup")).entryList(QDir::Files).size(), catalogue.size());
+        QCOMPARE(QDir(data->path("/Backup")).entryList(QDir::Files).size(), catalogue.size());
     }
 
     void unfinishedSavesAreRemoved() {
-        TestDataFolder data;
         const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
-        const QStringList names = {"/VIInventoriedItems.txt.a1B2c3",
-                                   "/Backup/VendorData.txt.Zz9yX8",
-                                   "/Inventory.TMP.000000",
-                                   "/Contact.TMP",
-                                   "/Delivery.txt.q1w2e3",
-                                   "/Notes.txt.abc",
-                                   "/Delivery.txt",
-                                   "/photo.jpg.a1b2c3"};
-        for (const QString &name : names) {
-            data.write(name, "x");
-            QFile file(data.path(name));
+        const QStringList gone = {"/VIInventoriedItems.txt.a1B2c3", "/Backup/VendorData.txt.Zz9yX8",
+                                  "/Inventory.TMP.000000", "/Contact.TMP"};
+        const QStringList kept = {"/Delivery.txt.q1w2e3", "/Notes.txt.abc", "/Delivery.txt",
+                                  "/photo.jpg.a1b2c3"};
+        QStringList left = gone + kept;
+        for (const QString &name : left) {
+            data->write(name, "x");
+            QFile file(data->path(name));
             QVERIFY(file.open(QIODevice::ReadWrite));
             if (name != "/Delivery.txt.q1w2e3") // that one is being saved right now
                 QVERIFY(file.setFileTime(old, QFileDevice::FileModificationTime));
         }
         RemoveUnfinishedSaves();
-        QStringList left;
-        for (const QString &name : names) {
-            if (data.exists(name))
-                left << name;
-        }
-        QCOMPARE(left, QStringList({"/Delivery.txt.q1w2e3", "/Notes.txt.abc", "/Delivery.txt",
-                                    "/photo.jpg.a1b2c3"}));
+        left.removeIf([this](const QString &name) { return !data->exists(name); });
+        QCOMPARE(left, kept);
     }
 
     void backupWithoutBackupFolder() {
-        TestDataFolder data;
-        QDir(data.path("/Backup")).removeRecursively();
-        data.write("/VendorData.txt", "v");
+        QVERIFY(QDir(data->path("/Backup")).exists()); // made along with the data folder
+        QDir(data->path("/Backup")).removeRecursively();
+        data->write("/VendorData.txt", "v");
         BackupAllFiles();
-        QCOMPARE(data.read("/Backup/VendorData.txt"), QByteArray("v"));
+        QCOMPARE(data->read("/Backup/VendorData.txt"), QByteArray("v"));
     }
 
     void backupSetAsideComesBack() {
         // An exit backup cut short between moving the old set aside and the new one in.
-        TestDataFolder data;
-        QDir(data.path("/Backup")).removeRecursively();
-        QDir().mkpath(data.path("/Backup.old"));
-        data.write("/Backup.old/VendorData.txt", "previous set");
+        QDir(data->path("/Backup")).removeRecursively();
+        QDir().mkpath(data->path("/Backup.old"));
+        data->write("/Backup.old/VendorData.txt", "previous set");
         SetAppPath(AppPath());
-        QCOMPARE(data.read("/Backup/VendorData.txt"), QByteArray("previous set"));
+        QCOMPARE(data->read("/Backup/VendorData.txt"), QByteArray("previous set"));
     }
 
     void deleteRecordThroughScratch() {
-        TestDataFolder data;
-        data.write("/VendorData.txt", "AAABBBCCCDD");
+        data->write("/VendorData.txt", "AAABBBCCCDD");
         QVERIFY(DeleteRecordThrough("/VendorData.txt", "/Contact.TMP", 3, 4, 2));
-        QCOMPARE(data.read("/VendorData.txt"), QByteArray("AAACCCDD\0", 9));
-        QVERIFY(!data.exists("/Contact.TMP"));
+        QCOMPARE(data->read("/VendorData.txt"), QByteArray("AAACCCDD\0", 9));
+        QVERIFY(!data->exists("/Contact.TMP"));
     }
 };
 
