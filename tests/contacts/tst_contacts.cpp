@@ -39,8 +39,10 @@ QStringList StoredNames() {
 class TestContacts : public QObject {
     Q_OBJECT
     frmContacts *screen = nullptr;
+    std::optional<TestDataFolder> data; // each test's own, made fresh as it opens the screen
 
     void Open(const QList<VendorRecord> &vendors) {
+        data.emplace();
         for (int n = 1; n <= vendors.size(); ++n)
             QVERIFY2(SaveVendor(n, vendors[n - 1]), "vendor written");
         LoadForm<frmPO>();
@@ -63,7 +65,6 @@ private slots:
     void cleanup() { QVERIFY(EndScreenTest()); }
 
     void firstContactOfAnEmptyBook() {
-        TestDataFolder data;
         const auto greeting = AnswerMessageBox(QMessageBox::Ok);
         Open({});
         QCOMPARE(greeting->text, QString("Your Contact File is Empty\r\nCreate your First "
@@ -71,7 +72,7 @@ private slots:
         QCOMPARE(greeting->title, QString("Create Contacts"));
         QVERIFY(screen->Command1[1]->isEnabled());
         screen->cmdExit->click(); // nothing typed: no blank record
-        QVERIFY(!data.exists("/VendorData.txt") || VendorCount() == 0);
+        QVERIFY(!data->exists("/VendorData.txt") || VendorCount() == 0);
 
         AnswerMessageBox(QMessageBox::Ok);
         LoadForm<frmStartup>()->optMainMenuSub_DblClick(1);
@@ -88,7 +89,6 @@ private slots:
     }
 
     void navigationSavesAndWraps() {
-        TestDataFolder data;
         Open({Vendor("Ace"), Vendor("Bolt Co"), Vendor("Cable Inc")});
         QCOMPARE(NameShown(), QString("Ace"));
         screen->cmdNav[1]->click(); // previous on the first stays there
@@ -104,7 +104,6 @@ private slots:
     }
 
     void newEntriesNeedAName() {
-        TestDataFolder data;
         Open({Vendor("Ace"), Vendor("Bolt Co")});
         screen->mnuAdd->trigger();
         QVERIFY(NameShown().isEmpty());
@@ -127,7 +126,7 @@ private slots:
         screen->mnuAdd->trigger();
         screen->txtContact[1]->setText(QString::fromUtf8("Cable \u0150\u00f6zsi \U0001F600"));
         screen->cmdNav[0]->click();
-        QCOMPARE(data.read("/VendorData.txt").mid(2 * 235 + 20, 30),
+        QCOMPARE(data->read("/VendorData.txt").mid(2 * 235 + 20, 30),
                  QByteArray("Cable O\xf6zsi ?").leftJustified(30));
     }
 
@@ -144,7 +143,6 @@ private slots:
         QFETCH(int, criterion);
         QFETCH(QString, text);
         QFETCH(int, found);
-        TestDataFolder data;
         Open({Vendor("Gulf Supply", "813-555-0100"), Vendor("Bolt Co", "", "Ocala"),
               Vendor("Ace SUPPLY House")});
         const int beeps = BeepsSounded();
@@ -165,7 +163,6 @@ private slots:
     }
 
     void notFoundOffersANewContact() {
-        TestDataFolder data;
         Open({Vendor("Ace")});
         const auto asked = AnswerMessageBox(QMessageBox::No);
         Search(0, "zinc");
@@ -180,7 +177,6 @@ private slots:
     }
 
     void deleteAndTheVendorList() {
-        TestDataFolder data;
         Open({Vendor("Ace"), Vendor("Bolt Co"), Vendor("Cable Inc")});
         screen->cmdNav[2]->click();
         AnswerMessageBox(QMessageBox::Yes);
@@ -202,13 +198,12 @@ private slots:
     }
 
     void contactReport() {
-        TestDataFolder data;
         Open({Vendor("Ace", "813-1"), Vendor("Bolt Co"), Vendor("Cable Inc"),
               Vendor("Drill Depot", "", "")});
         screen->mnuPrint->trigger();
         QVERIFY(screen->fraContactsFound->isVisible());
         QCOMPARE(screen->fraContactsFound->title(), QString("Contact List"));
-        const QString path = data.path("/contacts.pdf");
+        const QString path = data->path("/contacts.pdf");
         AnswerMessageBox(QMessageBox::Yes);
         PrintToPdf(path);
         screen->cmdPrintContacts->click();

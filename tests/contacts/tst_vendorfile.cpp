@@ -4,11 +4,10 @@
 
 namespace {
 
-VendorRecord Vendor(const QString &name, const QString &city = QStringLiteral("Tampa")) {
+VendorRecord Vendor(const QString &name) {
     VendorRecord r;
-    r[VendorAccountNumber] = "A-" + name;
     r[VendorName] = name;
-    r[VendorCity] = city;
+    r[VendorCity] = "Tampa";
     r[VendorState] = "FL";
     r[VendorCategory] = "Supplier";
     return r;
@@ -26,12 +25,9 @@ private slots:
         const QByteArray b = EncodeVendorRecord(r);
         QCOMPARE(b.size(), 235);
         const int offsets[] = {0, 20, 50, 85, 110, 130, 132, 142, 155, 185, 205, 235};
-        for (int f = 0; f < VendorFieldCount; ++f)
+        for (int f = 0; f < VendorFieldCount; ++f) // each field cut to its width, in order
             QCOMPARE(b.mid(offsets[f], offsets[f + 1] - offsets[f]),
                      QByteArray(offsets[f + 1] - offsets[f], char('a' + f)));
-        VendorRecord shortName;
-        shortName[VendorName] = "Ace";
-        QCOMPARE(EncodeVendorRecord(shortName).mid(20, 30), QByteArray("Ace").leftJustified(30));
     }
 
     void saveRules() {
@@ -41,8 +37,7 @@ private slots:
         typed[VendorCity] = "  Ocala";
         typed[VendorKeyContact] = "  Sam";
         typed[VendorTelephone] = " 555-1234 ";
-        const std::optional<VendorRecord> stored = SaveVendor(1, typed);
-        QVERIFY(stored);
+        QVERIFY(SaveVendor(1, typed));
         const QByteArray b = data.read("/VendorData.txt");
         QCOMPARE(b.size(), 235);
         QCOMPARE(b.mid(20, 30), QByteArray(30, 'N')); // leading spaces gone, cut at 30
@@ -67,8 +62,9 @@ private slots:
     }
 
     void countIgnoresRemainder_data() {
-        QTest::addColumn<int>("bytes");
+        QTest::addColumn<int>("bytes"); // -1: no file at all
         QTest::addColumn<int>("records");
+        QTest::newRow("no file") << -1 << 0;
         QTest::newRow("empty") << 0 << 0;
         QTest::newRow("two and a bit") << 2 * 235 + 200 << 2;
         QTest::newRow("exact") << 3 * 235 << 3;
@@ -77,7 +73,9 @@ private slots:
         QFETCH(int, bytes);
         QFETCH(int, records);
         TestDataFolder data;
-        data.write("/VendorData.txt", QByteArray(bytes, 'z'));
+        if (bytes >= 0)
+            data.write("/VendorData.txt", QByteArray(bytes, 'z'));
+        Vendors.Names = QStringList(5, "stale"); // a load replaces whatever was loaded before
         QCOMPARE(VendorCount(), records);
         QCOMPARE(LoadVendorArrays(), records);
         QCOMPARE(Vendors.Names.size(), records);
@@ -97,10 +95,6 @@ private slots:
         QCOMPARE(Vendors.Addresses1.first(), QString("1 Main St"));
         QCOMPARE(Vendors.PostalCodes.first(), QString("33101"));
         QCOMPARE(Vendors.Categories.last(), QString("Supplier"));
-
-        DeleteDataFile("/VendorData.txt");
-        QCOMPARE(LoadVendorArrays(), 0);
-        QVERIFY(Vendors.Names.isEmpty());
     }
 
     void deleteRenumbers() {
@@ -109,12 +103,11 @@ private slots:
             QVERIFY(SaveVendor(VendorCount() + 1, Vendor(name)));
         data.write("/Contact.TMP", "stale");
         QVERIFY(DeleteVendor(3));
-        QCOMPARE(VendorCount(), 4);
-        LoadVendorArrays();
+        QCOMPARE(LoadVendorArrays(), 4);
         QCOMPARE(Vendors.Names, QStringList({"A", "B", "D", "E"}));
         QVERIFY(!data.exists("/Contact.TMP"));
-        QVERIFY(DeleteVendor(4));
-        LoadVendorArrays();
+        QVERIFY(DeleteVendor(4)); // the last record
+        QCOMPARE(LoadVendorArrays(), 3);
         QCOMPARE(Vendors.Names, QStringList({"A", "B", "D"}));
     }
 };
