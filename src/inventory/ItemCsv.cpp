@@ -103,19 +103,19 @@ std::optional<std::vector<Record>> Parse(const QByteArray &bytes, char separator
     return std::move(reader.rows);
 }
 
-// The text of the file's fields: UTF-8, or Windows-1252 where an older program saved it so.
-QString (*TextDecoder(const QByteArray &bytes))(const QByteArray &) {
+// The file's text is UTF-8, or Windows-1252 where an older program saved it so.
+bool IsUtf8(const QByteArray &bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)utf8.decode(bytes);
-    if (!utf8.hasError())
-        return [](const QByteArray &field) {
-            // A field may begin with the mark that begins a file: it is text here.
-            return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
-                .decode(field)
-                .
-                operator QString();
-        };
-    return [](const QByteArray &field) { return FromCp1252(field); };
+    const QString text = utf8.decode(bytes); // decoding happens only as the text is made
+    return !utf8.hasError();
+}
+
+QString FieldText(const QByteArray &field, bool utf8) {
+    if (!utf8)
+        return FromCp1252(field);
+    // A field may begin with the mark that begins a file: it is text here.
+    return QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom)
+        .decode(field);
 }
 
 // A field of the row read into the item, or the reason it cannot be.
@@ -198,7 +198,8 @@ std::optional<ItemImport> PlanItemImport(const QByteArray &csv,
         *error = QStringLiteral("The file could not be read as a CSV file.");
         return std::nullopt;
     }
-    const auto decode = TextDecoder(bytes);
+    const bool utf8 = IsUtf8(bytes);
+    const auto decode = [utf8](const QByteArray &field) { return FieldText(field, utf8); };
 
     // The heading row names the columns, in any order.
     int position[ColumnCount];
