@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-serialport-dev libgl-dev
     poppler-utils fonts-liberation fontconfig
-    libcsv-dev desktop-file-utils
+    libcsv-dev libcups2-dev desktop-file-utils
     xvfb xauth
 )
 

@@ -1,5 +1,7 @@
 #include "printing/Printer.h"
 
+#include "printing/CupsJob.h"
+
 #include "shell/Controls.h"
 
 #include <QFile>
@@ -11,6 +13,9 @@ namespace {
 constexpr double TwipsPerInch = 1440.0;
 // DrawWidth counts printer dots; we take the common 600 dots to the inch.
 constexpr double DrawWidthDotsPerInch = 600.0;
+// Every output keeps this much paper free at each edge, or more where the printer needs it.
+constexpr double MarginInches = 0.25;
+const QSizeF LetterInches(8.5, 11.0);
 
 } // namespace
 
@@ -32,6 +37,11 @@ Printer::Printer()
                                 QStringLiteral("DejaVu Sans")});
 }
 
+void Printer::ResetChoices() {
+    m_device->setPageSize(QPageSize(QPageSize::Letter));
+    m_device->setCopyCount(1);
+}
+
 void Printer::StartDocument() {
     if (m_painter->isActive())
         m_painter->end();
@@ -40,46 +50,81 @@ void Printer::StartDocument() {
     m_layoutKnown = false;
     m_failed = false;
     m_cancelled = false;
+    m_lastError.clear();
     m_page = 1;
     m_scaleWidth = 0;
     CurrentX = 0;
     CurrentY = 0;
     DrawWidth = 1;
-    m_device->setPageSize(QPageSize(QPageSize::Letter));
-    m_device->setCopyCount(1);
-    if (m_device->outputFormat() == QPrinter::PdfFormat)
-        m_device->setPageMargins(QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
+    // On a CUPS queue the document is drawn into a PDF of the printer's page, which goes to the
+    // queue once it is whole; a preview draws on a surface of its own.
+    m_spoolDir.reset();
+    m_spool.reset();
+    if (m_device->outputFormat() == QPrinter::NativeFormat && !m_previewing && CupsAvailable()) {
+        m_spool = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_spool->setOutputFormat(QPrinter::PdfFormat);
+        m_spool->setDocName(m_device->docName());
+        m_spool->setCreator(m_device->creator());
+        m_spool->setPageLayout(m_device->pageLayout());
+    }
+    ApplyMargins();
+}
+
+void Printer::ApplyMargins() {
+    QPageLayout layout = m_device->pageLayout();
+    layout.setUnits(QPageLayout::Inch);
+    const QMarginsF least = layout.minimumMargins();
+    const QMarginsF margins(
+        std::max(MarginInches, least.left()), std::max(MarginInches, least.top()),
+        std::max(MarginInches, least.right()), std::max(MarginInches, least.bottom()));
+    m_device->setPageMargins(margins, QPageLayout::Inch);
+    if (m_spool)
+        m_spool->setPageMargins(margins, QPageLayout::Inch);
+    m_layoutKnown = false;
 }
 
 void Printer::SetOrientation(int orientation) {
-    m_layoutKnown = false;
-    m_device->setPageOrientation(orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape);
+    const auto wanted = orientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape;
+    m_device->setPageOrientation(wanted);
+    if (m_spool)
+        m_spool->setPageOrientation(wanted);
+    ApplyMargins();
 }
 
 int Printer::Orientation() const {
-    return m_device->pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2;
+    return Target().pageLayout().orientation() == QPageLayout::Portrait ? 1 : 2;
 }
 
 void Printer::SetColorMode(int mode) {
     m_device->setColorMode(mode == 2 ? QPrinter::Color : QPrinter::GrayScale);
+    if (m_spool)
+        m_spool->setColorMode(m_device->colorMode());
+}
+
+double Printer::PrintableTwips() const {
+    return Target().pageRect(QPrinter::Inch).width() * TwipsPerInch;
 }
 
 double Printer::ScaleWidth() const {
     if (m_scaleWidth > 0)
         return m_scaleWidth;
-    return m_device->pageRect(QPrinter::Inch).width() * TwipsPerInch;
+    // Documents are laid out in inches on US Letter: on a narrower paper the same layout is
+    // drawn a little closer together, so that every word stays on the page.
+    const QMarginsF margins = Target().pageLayout().margins(QPageLayout::Inch);
+    const QSizeF letter = Orientation() == 1 ? LetterInches : LetterInches.transposed();
+    const double letterWidth = (letter.width() - margins.left() - margins.right()) * TwipsPerInch;
+    return std::max(PrintableTwips(), letterWidth);
 }
 
 double Printer::ScaleHeight() const {
-    return m_device->pageRect(QPrinter::Inch).height() * TwipsPerInch;
+    return Target().pageRect(QPrinter::Inch).height() * TwipsPerInch;
 }
 
 void Printer::KnowLayout() const {
     if (m_layoutKnown)
         return;
-    m_yFactor = m_device->logicalDpiY() / TwipsPerInch;
-    m_xFactor = m_scaleWidth > 0 ? m_device->pageRect(QPrinter::DevicePixel).width() / m_scaleWidth
-                                 : m_device->logicalDpiX() / TwipsPerInch;
+    m_yFactor = Target().logicalDpiY() / TwipsPerInch;
+    m_xFactor = Target().pageRect(QPrinter::DevicePixel).width() / ScaleWidth();
     m_layoutKnown = true;
 }
 
@@ -127,8 +172,8 @@ const QFont &Printer::DeviceFont() const {
     font.setPointSizeF(m_fontSize);
     font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(m_underline);
-    m_deviceFont.emplace(font, m_device.get());
-    m_metrics.emplace(*m_deviceFont, m_device.get());
+    m_deviceFont.emplace(font, &Target());
+    m_metrics.emplace(*m_deviceFont, &Target());
     m_advances.clear();
     return *m_deviceFont;
 }
@@ -166,7 +211,17 @@ QString Printer::ElidedText(const QString &text, double width) const {
 bool Printer::Painting() {
     if (m_failed || m_cancelled)
         return false;
-    if (!m_painter->isActive() && !m_painter->begin(m_device.get())) {
+    if (m_painter->isActive())
+        return true;
+    if (m_spool) {
+        m_spoolDir = std::make_unique<QTemporaryDir>();
+        if (!m_spoolDir->isValid()) {
+            m_failed = true;
+            return false;
+        }
+        m_spool->setOutputFileName(m_spoolDir->filePath(QStringLiteral("job.pdf")));
+    }
+    if (!m_painter->begin(&Target())) {
         m_failed = true;
         return false;
     }
@@ -181,11 +236,12 @@ void Printer::Print(const QString &text, bool endLine) {
         const QString &line = lines.at(i);
         if (!line.isEmpty() && Painting()) {
             if (m_textRecorder)
-                m_textRecorder->push_back({line, m_page});
+                m_textRecorder->push_back(
+                    {line, m_page, CurrentX, CurrentY, TextWidth(line), TextHeight(), m_fontSize});
             const QFont font = DeviceFont();
             m_painter->setFont(font);
             m_painter->setPen(ColorFromValue(ForeColor));
-            const QFontMetricsF metrics(font, m_device.get());
+            const QFontMetricsF metrics(font, &Target());
             m_painter->drawText(
                 QPointF(CurrentX * XFactor(), CurrentY * YFactor() + metrics.ascent()), line);
         }
@@ -200,7 +256,7 @@ void Printer::Print(const QString &text, bool endLine) {
 
 QPen Printer::DrawPen() const {
     QPen pen(ColorFromValue(ForeColor));
-    pen.setWidthF(std::max(1, DrawWidth) * m_device->logicalDpiX() / DrawWidthDotsPerInch);
+    pen.setWidthF(std::max(1, DrawWidth) * Target().logicalDpiX() / DrawWidthDotsPerInch);
     pen.setCapStyle(Qt::SquareCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -231,7 +287,7 @@ void Printer::Box(double x1, double y1, double x2, double y2) {
 }
 
 void Printer::NewPage() {
-    if (Painting() && !m_device->newPage())
+    if (Painting() && !Target().newPage())
         m_failed = true;
     if (m_observer && !m_cancelled && !m_observer(m_page))
         m_cancelled = true;
@@ -246,9 +302,9 @@ void Printer::Cancel() {
         return;
     if (m_previewing) {
         m_painter->end();
-    } else if (m_device->outputFormat() == QPrinter::PdfFormat) {
+    } else if (Target().outputFormat() == QPrinter::PdfFormat) {
         m_painter->end();
-        QFile::remove(m_device->outputFileName());
+        QFile::remove(Target().outputFileName());
     } else if (!m_device->abort()) {
         // The system's print engine cannot take a job back once drawing began, and ending it
         // would send what was drawn: the unfinished job is left for ever, and a printer with
@@ -271,8 +327,22 @@ bool Printer::EndDoc() {
         Cancel();
     else if (m_painter->isActive() && !m_painter->end())
         m_failed = true;
-    const bool ok = !m_failed && !m_cancelled && m_device->printerState() != QPrinter::Error;
+    bool ok = !m_failed && !m_cancelled && Target().printerState() != QPrinter::Error;
+    if (ok && m_spoolDir)
+        ok = SubmitSpool();
+    m_spoolDir.reset();
     m_failed = false;
     m_page = 1;
     return ok;
+}
+
+bool Printer::SubmitSpool() {
+    CupsJobOptions options;
+    options.Copies = m_device->copyCount();
+    options.Collate = m_device->collateCopies();
+    options.Media = m_device->pageLayout().pageSize().key();
+    options.Landscape = Orientation() == 2;
+    m_lastError = SubmitCupsJob(m_device->printerName(), m_spool->outputFileName(),
+                                m_device->docName(), options);
+    return m_lastError.isEmpty();
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
@@ -20,10 +21,13 @@ struct PrintedShape {
     int drawWidth;
 };
 
-// A text as a document printed it, on its page (1 for the first). Kept only when a test asks.
+// A text as a document printed it, on its page (1 for the first), with the box it covers in the
+// document's units and the size it printed in. Kept only when a test asks.
 struct PrintedText {
     QString text;
     int page;
+    double x, y, width, height;
+    double fontSize;
 };
 
 // The printing surface every document draws on: positions in twips from the top-left corner
@@ -34,10 +38,13 @@ class Printer {
 public:
     static Printer &Current();
 
+    // The printer the print dialog chose, with the copies and paper chosen there.
     QPrinter &device() { return *m_device; }
+    // What the dialog opens at: US Letter, one copy.
+    void ResetChoices();
 
-    // Forgets the previous document's settings: twips across, DrawWidth 1, page 1, US Letter,
-    // one copy. Nothing is printed until something is drawn.
+    // Forgets the previous document's settings: twips across, DrawWidth 1, page 1, the same
+    // margins on every printer. Nothing is printed until something is drawn.
     void StartDocument();
 
     void SetOrientation(int orientation); // 1 portrait, 2 landscape
@@ -81,9 +88,12 @@ public:
     int Page() const { return m_page; }
 
     // Sends the document to the printer. False when anything about it failed (no printer, a
-    // file that cannot be written, a painter that would not start) or it was cancelled, so
-    // that the document can say so instead of pretending it printed.
+    // queue that refused the job, a file that cannot be written, a painter that would not
+    // start) or it was cancelled, so that the document can say so instead of pretending it
+    // printed.
     bool EndDoc();
+    // Why the last document failed, in the print system's words; empty when it did not say.
+    QString LastError() const { return m_lastError; }
 
     // Told the pages done each time a page is finished; answering false cancels the document.
     void SetPageObserver(std::function<bool(int pagesDone)> observer) {
@@ -103,7 +113,13 @@ public:
 
 private:
     Printer();
+    // Where the drawing goes: a PDF of the document on its way to a CUPS queue, or the printer.
+    QPrinter &Target() const { return m_spool ? *m_spool : *m_device; }
+    // The printable width in twips; the units across when the document does not set them.
+    double PrintableTwips() const;
     bool Painting();
+    void ApplyMargins();
+    bool SubmitSpool();
     // Device pixels per horizontal unit and per twip down, worked out once per layout.
     double XFactor() const;
     double YFactor() const;
@@ -116,6 +132,9 @@ private:
     QPen DrawPen() const;
 
     std::unique_ptr<QPrinter> m_device;
+    std::unique_ptr<QPrinter> m_spool;
+    std::unique_ptr<QTemporaryDir> m_spoolDir; // while a job is being drawn for CUPS
+    QString m_lastError;
     std::unique_ptr<QPainter> m_painter;
     QString m_fontName = QStringLiteral("Arial");
     double m_fontSize = 10;

@@ -88,6 +88,9 @@ bool ShowPrintDialog(const QString &docName) {
 }
 
 void ReportPrintError() {
-    MsgBox(QStringLiteral("A Print Error has occurred"), QMessageBox::Ok,
-           QStringLiteral("Print Error"));
+    // The print system's own reason helps the user put the printer right.
+    const QString reason = Printer::Current().LastError();
+    MsgBox(QStringLiteral("A Print Error has occurred") +
+               (reason.isEmpty() ? QString() : QStringLiteral("\n\n") + reason),
+           QMessageBox::Ok, QStringLiteral("Print Error"));
 }

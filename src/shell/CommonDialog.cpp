@@ -28,6 +28,7 @@ CommonDialog::CommonDialog(QObject *parent) : QObject(parent) {
 }
 
 bool CommonDialog::ShowPrinter(const QString &docName) {
+    Printer::Current().ResetChoices();
     QPrinter &device = Printer::Current().device();
     // A print queue and a PDF viewer show what the document is and where it came from.
     device.setDocName(docName);
