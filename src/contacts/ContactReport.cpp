@@ -56,10 +56,8 @@ bool PrintContactPages() {
                                      TrimPadding(v[VendorPostalCode]),
                                  TrimPadding(v[VendorTelephone])};
         printer.CurrentY = top;
-        for (const QString &line : lines) {
-            printer.CurrentX = Inch + k * column;
-            printer.Print(printer.ElidedText(line, column - 0.1 * Inch));
-        }
+        for (const QString &line : lines)
+            PrintFitted(Inch + k * column, column - 0.1 * Inch, line, true);
     }
     return printer.EndDoc();
 }

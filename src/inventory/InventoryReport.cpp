@@ -20,12 +20,6 @@ bool IsReport(const QString &title) {
     return title == InventoryReportTitle;
 }
 
-void PrintRight(double rightEdge, const QString &text, bool endLine) {
-    Printer &printer = Printer::Current();
-    printer.CurrentX = rightEdge - printer.TextWidth(text);
-    printer.Print(text, endLine);
-}
-
 // Rows in the grid's order, a blank line after every five, and a new page with the full
 // header whenever fewer than five lines would still fit.
 void PrintRows(const QString &title, const QString &location, const FlexGrid &grid) {
@@ -39,20 +33,24 @@ void PrintRows(const QString &title, const QString &location, const FlexGrid &gr
             PrintPageHeader(title, location);
             count = 0;
         }
-        // A long description would run into the next column: it stops short of it instead.
-        const double room = IsReport(title)
-                                ? 5760 - printer.TextWidth(grid.TextMatrix(r, 2)) - Gap - Inch
-                                : 5760 - Gap - Inch;
-        printer.CurrentX = Inch;
-        printer.Print(printer.ElidedText(description, room), false);
+        // A long description stops short of the next column: the unit cost, which may take
+        // up to an inch, on the report.
+        const double costRoom = Inch - Gap;
+        const double room =
+            IsReport(title)
+                ? 5760 - std::min(costRoom, printer.TextWidth(grid.TextMatrix(r, 2))) - Gap - Inch
+                : 5760 - Gap - Inch;
+        PrintFitted(Inch, room, description);
         if (IsReport(title)) {
             const double edges[] = {5760, 7200, 8496, 10080, 11664, 12960, 14400};
-            for (int c = 2; c <= 8; ++c)
-                PrintRight(edges[c - 2], grid.TextMatrix(r, c), c == 8);
+            PrintRight(edges[0], costRoom, grid.TextMatrix(r, 2));
+            for (int c = 3; c <= 8; ++c)
+                PrintRight(edges[c - 2], edges[c - 2] - edges[c - 3] - Gap, grid.TextMatrix(r, c),
+                           c == 8);
         } else {
             printer.CurrentX = 5760;
             printer.Print(QStringLiteral("_______________"), false);
-            PrintRight(9360, grid.TextMatrix(r, 8), true);
+            PrintRight(9360, Inch - Gap, grid.TextMatrix(r, 8), true);
         }
         if (++count == 5) {
             printer.Print();
@@ -65,15 +63,17 @@ void PrintRows(const QString &title, const QString &location, const FlexGrid &gr
 
 void PrintPageHeader(const QString &title, const QString &location) {
     Printer &printer = Printer::Current();
+    double headerEnd = 0;
     if (FileExistsOrRestore(QStringLiteral("/MyBusinessData.txt")))
-        PrintBusinessHeader(1.0, 0.65, 10);
+        headerEnd = PrintBusinessHeader(1.0, 0.65, 10, 4.75 * Inch - Gap);
     SetPrintFont(12, true, true);
     printer.CurrentY = 0.4 * Inch;
     printer.CurrentX = (printer.ScaleWidth() - printer.TextWidth(title)) / 2;
     printer.Print(title, false);
     if (!location.isEmpty()) {
         MoveToInches(5.75, 0.4);
-        printer.Print(QStringLiteral("Location: ") + location, false);
+        PrintFitted(printer.CurrentX, printer.ScaleWidth() - printer.CurrentX,
+                    QStringLiteral("Location: ") + location);
     }
     const double headEnd = printer.CurrentX;
     const double headLine = printer.TextHeight();
@@ -88,7 +88,7 @@ void PrintPageHeader(const QString &title, const QString &location) {
     printer.Print(date);
 
     SetPrintFont(10, true, false);
-    MoveToInches(0, 2.0);
+    printer.CurrentY = std::max(2.0 * Inch, headerEnd);
     struct Heading {
         const char *text;
         double x;

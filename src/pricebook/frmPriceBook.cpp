@@ -517,10 +517,14 @@ PriceBookContent frmPriceBook::Content() const {
     content.ShowDiscount = ckPB[2]->isChecked();
     const int k = VendorNumber - 1;
     if (k >= 0 && k < Vendors.Names.size()) {
-        content.VendorBlock = {
-            TrimPadding(Vendors.Names.at(k)), TrimPadding(Vendors.Addresses1.at(k)),
-            TrimPadding(Vendors.Cities.at(k)) + u',' + TrimPadding(Vendors.States.at(k)),
-            TrimPadding(Vendors.PostalCodes.at(k))};
+        content.VendorBlock = {TrimPadding(Vendors.Names.at(k)),
+                               TrimPadding(Vendors.Addresses1.at(k))};
+        // The second address line is part of where the letter goes, when there is one.
+        if (!TrimPadding(Vendors.Addresses2.at(k)).isEmpty())
+            content.VendorBlock << TrimPadding(Vendors.Addresses2.at(k));
+        content.VendorBlock << TrimPadding(Vendors.Cities.at(k)) + u',' +
+                                   TrimPadding(Vendors.States.at(k))
+                            << TrimPadding(Vendors.PostalCodes.at(k));
     }
     content.Request = RequestText().split(u'\n');
     return content;

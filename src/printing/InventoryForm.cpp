@@ -31,24 +31,27 @@ QString ShortDate(const QDate &date) {
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-void PrintSubmittedTo() {
+// Below the business header, which a long header pushes down.
+void PrintSubmittedTo(double headerEnd, double width) {
     frmPO *po = LoadForm<frmPO>();
     if (po->optPO[1]->isChecked())
         return; // a blank purchase order is addressed by hand
-    MoveToInches(1.0, 1.75);
-    Printer::Current().Print(QStringLiteral("Submitted To:"));
+    Printer &printer = Printer::Current();
+    printer.CurrentY = std::max(1.75 * Inch, headerEnd + 0.05 * Inch);
+    PrintAt(Inch, QStringLiteral("Submitted To:"));
     SetPrintFont(10, false, false);
-    MoveToInches(1.0, 2.4);
+    printer.CurrentY = std::max(2.4 * Inch, printer.CurrentY + 0.1 * Inch);
     const int k = po->cboVendors->currentIndex();
     if (k < 0 || k >= Vendors.Names.size())
         return;
-    Printer::Current().Print(Vendors.Names.at(k));
-    PrintAt(Inch, Vendors.Addresses1.at(k));
+    auto line = [&](const QString &text) { PrintFitted(Inch, width, text, true); };
+    line(Vendors.Names.at(k));
+    line(Vendors.Addresses1.at(k));
     if (!Vendors.Addresses2.at(k).isEmpty())
-        PrintAt(Inch, Vendors.Addresses2.at(k));
-    for (const QString &line : CityStateLines(Vendors.Cities.at(k), Vendors.States.at(k),
+        line(Vendors.Addresses2.at(k));
+    for (const QString &text : CityStateLines(Vendors.Cities.at(k), Vendors.States.at(k),
                                               Vendors.PostalCodes.at(k), UsaAddressStyle()))
-        PrintAt(Inch, line);
+        line(text);
 }
 
 } // namespace
@@ -75,31 +78,63 @@ QStringList CityStateLines(const QString &city, const QString &state, const QStr
     return lines;
 }
 
-void PrintBusinessHeader(double x, double y, int nameSize) {
-    Printer &printer = Printer::Current();
-    const double at = x * Inch;
-    MoveToInches(x, y);
-    SetPrintFont(BusinessName.size() > 25 ? 10 : nameSize, true, false);
-    PrintAt(at, BusinessName);
-    SetPrintFont(10, false, false);
-    PrintAt(at, BusinessAddress1);
+namespace {
+
+// The name, then the address and contact lines, as they print.
+QStringList BusinessHeaderLines() {
+    QStringList lines{BusinessName, BusinessAddress1};
     if (!BusinessAddress2.isEmpty())
-        PrintAt(at, BusinessAddress2);
-    for (const QString &line :
-         CityStateLines(BusinessCity, BusinessState, BusinessZip, UsaAddressStyle()))
-        PrintAt(at, line);
+        lines << BusinessAddress2;
+    lines << CityStateLines(BusinessCity, BusinessState, BusinessZip, UsaAddressStyle());
     if (!BusinessPhone.isEmpty())
-        PrintAt(at, QStringLiteral("Telephone: ") + BusinessPhone);
+        lines << QStringLiteral("Telephone: ") + BusinessPhone;
     if (!BusinessFax.isEmpty())
-        PrintAt(at, BusinessFax);
+        lines << BusinessFax;
     if (!BusinessTaxId.isEmpty())
-        PrintAt(at, BusinessTaxId);
+        lines << BusinessTaxId;
     if (std::optional<FieldLineReader> site = ReadFieldLineFile(QStringLiteral("/MyWebSite.txt")))
-        PrintAt(at, site->String());
-    printer.CurrentX = 0;
+        lines << site->String();
+    return lines;
 }
 
-void PrintDocumentFrame(const QString &title, double headerX, double headerY, bool isPO) {
+void SetNameFont(int nameSize) {
+    SetPrintFont(BusinessName.size() > 25 ? 10 : nameSize, true, false);
+}
+
+} // namespace
+
+double BusinessHeaderHeight(int nameSize) {
+    Printer &printer = Printer::Current();
+    const double size = printer.FontSize();
+    const bool bold = printer.FontBold(), underline = printer.FontUnderline();
+    SetNameFont(nameSize);
+    double height = printer.TextHeight();
+    SetPrintFont(10, false, false);
+    height += (BusinessHeaderLines().size() - 1) * printer.TextHeight();
+    printer.SetFontSize(size);
+    printer.SetFontBold(bold);
+    printer.SetFontUnderline(underline);
+    return height;
+}
+
+double PrintBusinessHeader(double x, double y, int nameSize, double width) {
+    Printer &printer = Printer::Current();
+    const double at = x * Inch;
+    if (width <= 0)
+        width = printer.ScaleWidth() - at;
+    const QStringList lines = BusinessHeaderLines();
+    MoveToInches(x, y);
+    SetNameFont(nameSize);
+    for (int k = 0; k < lines.size(); ++k) {
+        PrintFitted(at, width, lines.at(k), true);
+        if (k == 0)
+            SetPrintFont(10, false, false);
+    }
+    printer.CurrentX = 0;
+    return printer.CurrentY;
+}
+
+double PrintDocumentFrame(const QString &title, double headerX, double headerY, bool isPO) {
     Printer &printer = Printer::Current();
     printer.SetScaleWidth(12240);
     printer.DrawWidth = 6;
@@ -136,9 +171,12 @@ void PrintDocumentFrame(const QString &title, double headerX, double headerY, bo
         PrintAt(at, QStringLiteral("TOTAL_______________"));
     }
     SetPrintFont(10, false, false);
-    PrintBusinessHeader(headerX, headerY, 12);
+    // The header and the vendor keep left of the title block.
+    const double width = (5.0 - headerX) * Inch - 0.1 * Inch;
+    const double headerEnd = PrintBusinessHeader(headerX, headerY, 12, width);
     if (isPO)
-        PrintSubmittedTo();
+        PrintSubmittedTo(headerEnd, width);
+    return headerEnd;
 }
 
 void DrawBlankOrderLines() {

@@ -19,12 +19,6 @@ QString ShortDate(const QDate &date) {
     return QLocale().toString(date, QLocale::ShortFormat);
 }
 
-void PrintRight(double rightEdge, const QString &text) {
-    Printer &printer = Printer::Current();
-    printer.CurrentX = rightEdge - printer.TextWidth(text);
-    printer.Print(text, false);
-}
-
 // ---- The price book ----
 
 void PrintCover(const QString &title, const QString &owner) {
@@ -39,7 +33,9 @@ void PrintCover(const QString &title, const QString &owner) {
         PrintCentered(line);
         printer.Print(line);
     }
-    PrintBusinessHeader(0.5, 6.5, 12);
+    // A long header starts higher rather than running off the foot of the page.
+    const double top = std::min(6.5 * Inch, printer.ScaleHeight() - BusinessHeaderHeight(12));
+    PrintBusinessHeader(0.5, top / Inch, 12);
 }
 
 void PrintItemPageTop(const PriceBookContent &content) {
@@ -86,18 +82,16 @@ bool DiscountShown(const PriceBookItem &item) {
 
 void PrintItem(const PriceBookItem &item, const PriceBookContent &content, const QString &rule) {
     Printer &printer = Printer::Current();
-    // A long description stops short of the category instead of running into it.
-    printer.CurrentX = 0.5 * Inch;
-    printer.Print(printer.ElidedText(item.Description, 1.75 * Inch - Gap), false);
-    printer.CurrentX = 2.25 * Inch;
-    printer.Print(item.Category, false);
+    // Each text stops short of the next column instead of running into it.
+    PrintFitted(0.5 * Inch, 1.75 * Inch - Gap, item.Description);
+    PrintFitted(2.25 * Inch, 1.25 * Inch - Gap, item.Category);
     if (content.ShowCost)
-        PrintRight(6120, item.Cost);
+        PrintRight(6120, 6120 - 3.5 * Inch - Gap, item.Cost);
     if (content.ShowPrice)
-        PrintRight(7560, item.Price);
+        PrintRight(7560, 7560 - 6120 - Gap, item.Price);
     if (content.ShowDiscount && DiscountShown(item)) {
-        PrintRight(9720, item.DiscountPrice);
-        PrintRight(11160, item.DiscountQty);
+        PrintRight(9720, 9720 - 7560 - Gap, item.DiscountPrice);
+        PrintRight(11160, 11160 - 9720 - Gap, item.DiscountQty);
     }
     printer.CurrentX = 12600;
     printer.Print(rule);
@@ -142,13 +136,15 @@ void PrintLetter(const PriceBookContent &content) {
     PrintCentered(title);
     printer.Print(title);
     SetPrintFont(10, false, false);
-    PrintBusinessHeader(1.0, 1.0, 10);
-    printer.CurrentY = 2.0 * Inch;
+    const QString date = ShortDate(today);
+    // The header keeps left of the date; the supplier goes below a header that runs past 2 in.
+    const double headerEnd = PrintBusinessHeader(1.0, 1.0, 10, 6.0 * Inch - Gap);
+    printer.CurrentY = std::max(2.0 * Inch, headerEnd + 0.1 * Inch);
     for (const QString &line : content.VendorBlock)
-        PrintAt(1.0, 0, line);
+        PrintFitted(Inch, 6.0 * Inch - Gap, line, true);
     printer.ForeColor = 0;
-    PrintAt(7.0, 1.0, ShortDate(today));
-    printer.CurrentY = 3.0 * Inch;
+    PrintAt(7.0, 1.0, date);
+    printer.CurrentY = std::max(3.0 * Inch, printer.CurrentY + 0.25 * Inch);
     for (const QString &line : content.Request)
         PrintWrapped(1440, int(printer.CurrentY), 8640, 0, line);
     printer.CurrentX = 1.0 * Inch;
@@ -156,26 +152,37 @@ void PrintLetter(const PriceBookContent &content) {
     printer.NewPage();
 }
 
-// Items are 0.25 inch apart from 2.07 inches, 24 to a page: the heading band and one writing
-// row under each of them.
-constexpr int RowsPerPage = 24;
+// The ruled table of the item pages: a heading band from 1.5 in (lower when a long business
+// header runs past it), then writing rows a quarter inch apart, as many as the paper holds:
+// 24 on US Letter.
+struct RFQTable {
+    double top;
+    int rows;
+    double FirstRow() const { return top + 720; }
+};
 
-void PrintRules() {
+constexpr double RowHeight = 360;
+
+void PrintRules(const RFQTable &table) {
     Printer &printer = Printer::Current();
-    const double top = 2160, first = 2880, row = 360, left = 720, right = 14500;
-    const double bottom = first + RowsPerPage * row;
-    printer.Line(left, top, right, top);
-    for (int k = 0; k <= RowsPerPage; ++k)
-        printer.Line(left, first + k * row, right, first + k * row);
+    const double left = 720, right = 14500;
+    const double bottom = table.FirstRow() + table.rows * RowHeight;
+    printer.Line(left, table.top, right, table.top);
+    for (int k = 0; k <= table.rows; ++k)
+        printer.Line(left, table.FirstRow() + k * RowHeight, right,
+                     table.FirstRow() + k * RowHeight);
     for (double x : {720.0, 2160.0, 3600.0, 5040.0, 6480.0, 7920.0, 14500.0})
-        printer.Line(x, top, x, bottom);
+        printer.Line(x, table.top, x, bottom);
 }
 
-void PrintRFQPageHeader() {
+RFQTable PrintRFQPageHeader() {
     Printer &printer = Printer::Current();
     SetPrintFont(8, true, false);
     PrintAt(8.0, 0.1, QStringLiteral("Page %1").arg(printer.Page()));
-    PrintBusinessHeader(0.5, 0.4, 10);
+    const double headerEnd = PrintBusinessHeader(0.5, 0.4, 10, 7.5 * Inch - Gap);
+    RFQTable table;
+    table.top = std::max(1.5 * Inch, headerEnd + 0.05 * Inch);
+    table.rows = std::max(1, int((printer.ScaleHeight() - table.FirstRow()) / RowHeight));
     struct Heading {
         double x;
         const char *text;
@@ -186,34 +193,38 @@ void PrintRFQPageHeader() {
     const Heading second[] = {
         {1.6, "per Container"}, {2.6, "Price"}, {3.6, "per Container"}, {4.6, "Price"}};
     for (const Heading &h : first)
-        PrintAt(h.x, 1.65, QString::fromLatin1(h.text), false);
+        PrintAt(h.x, (table.top + 0.15 * Inch) / Inch, QString::fromLatin1(h.text), false);
     printer.Print();
     for (const Heading &h : second)
         PrintAt(h.x, 0, QString::fromLatin1(h.text), false);
     SetPrintFont(8, true, false);
     PrintAt(8.0, 0.2, QStringLiteral("Date ") + ShortDate(QDate::currentDate()));
+    return table;
 }
 
 void PrintRFQItemPages(const PriceBookContent &content) {
     Printer &printer = Printer::Current();
-    PrintRules();
-    PrintRFQPageHeader();
+    RFQTable table = PrintRFQPageHeader();
+    PrintRules(table);
     SetPrintFont(10, true, false);
     const double room = 14500 - 5.6 * Inch - Gap;
-    double y = 2.07 * Inch;
+    // Each description sits just under its row's upper rule.
+    const double offset = 0.07 * Inch;
+    double y = table.FirstRow() + offset;
     int printed = 0; // only the rows that print count towards a page
     for (const PriceBookItem &item : content.Items) {
         if (printer.Cancelled())
             break;
-        if (printed > 0 && printed % RowsPerPage == 0) {
+        if (printed > 0 && printed % table.rows == 0) {
             printer.NewPage();
-            PrintRFQPageHeader();
-            PrintRules();
+            table = PrintRFQPageHeader();
+            PrintRules(table);
             SetPrintFont(10, true, false);
-            y = 2.07 * Inch;
+            y = table.FirstRow() + offset;
         }
-        PrintAt(5.6, y / Inch, printer.ElidedText(item.Description, room));
-        y += 0.25 * Inch;
+        printer.CurrentY = y;
+        PrintFitted(5.6 * Inch, room, item.Description, true);
+        y += RowHeight;
         ++printed;
     }
 }

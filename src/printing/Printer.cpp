@@ -202,6 +202,10 @@ double Printer::TextHeight(const QString &text) const {
     return lines * Metrics().height() / YFactor();
 }
 
+double Printer::TextAscent() const {
+    return Metrics().ascent() / YFactor();
+}
+
 QString Printer::ElidedText(const QString &text, double width) const {
     if (TextWidth(text) <= width)
         return text; // the usual case, and far cheaper to find out than to elide

@@ -79,6 +79,8 @@ public:
     void Print(const QString &text = QString(), bool endLine = true);
     double TextWidth(const QString &text) const;
     double TextHeight(const QString &text = QStringLiteral("X")) const;
+    // From the top of a printed line down to its base line, in the current font.
+    double TextAscent() const;
     // The text cut short with an ellipsis so that it is at most width units wide.
     QString ElidedText(const QString &text, double width) const;
 

@@ -10,6 +10,15 @@
 
 #include <QLabel>
 
+#include <cmath>
+
+namespace {
+
+// Below this a printed text is hard to read: a text that does not fit even so is cut short.
+constexpr double SmallestFittedPoints = 7;
+
+} // namespace
+
 void SetUpPrinter(const QString &orientation, int colourFlag) {
     Printer &printer = Printer::Current();
     printer.StartDocument();
@@ -19,6 +28,42 @@ void SetUpPrinter(const QString &orientation, int colourFlag) {
     printer.SetFontName(LoadForm<frmSetup>()->lblFont->text());
     printer.ForeColor = 0;
     SetPrintFont(0, false, false);
+}
+
+void PrintFitted(double x, double width, const QString &text, bool endLine, bool alignRight) {
+    Printer &printer = Printer::Current();
+    const double size = printer.FontSize();
+    const double y = printer.CurrentY;
+    const double lineHeight = printer.TextHeight();
+    const double ascent = printer.TextAscent();
+    QString shown = text;
+    double wide = printer.TextWidth(text);
+    if (wide > width) {
+        const double smallest = std::min(size, SmallestFittedPoints);
+        // Text widths grow with the point size: start from the size that should just fit.
+        double fitted = std::max(smallest, std::floor(size * width / wide * 2) / 2);
+        printer.SetFontSize(fitted);
+        while (fitted > smallest && printer.TextWidth(text) > width) {
+            fitted = std::max(smallest, fitted - 0.5);
+            printer.SetFontSize(fitted);
+        }
+        shown = printer.ElidedText(text, width);
+        wide = printer.TextWidth(shown);
+        // The smaller text keeps the line's base line.
+        printer.CurrentY = y + ascent - printer.TextAscent();
+    }
+    printer.CurrentX = alignRight ? x + width - wide : x;
+    printer.Print(shown, false);
+    printer.SetFontSize(size);
+    printer.CurrentY = y;
+    if (endLine) {
+        printer.CurrentX = 0;
+        printer.CurrentY = y + lineHeight;
+    }
+}
+
+void PrintRight(double rightEdge, double width, const QString &text, bool endLine) {
+    PrintFitted(rightEdge - width, width, text, endLine, true);
 }
 
 void MoveToInches(double x, double y) {

@@ -9,6 +9,14 @@
 // orientation ("Portrait" exactly, else landscape), twips, the document font chosen on the
 // set-up screen, black, and plain text of the current size.
 void SetUpPrinter(const QString &orientation, int colourFlag);
+// Prints the text in the column from x that is width units wide, from the current y: a text
+// wider than the column prints in a smaller size, down to 7 point, and only if it is still too
+// wide is it cut short with an ellipsis. Right-aligned texts end at the column's right edge.
+// Ending the line moves down one line of the current font, whatever size the text took.
+void PrintFitted(double x, double width, const QString &text, bool endLine = false,
+                 bool alignRight = false);
+// The same, right-aligned, for a column that ends at rightEdge.
+void PrintRight(double rightEdge, double width, const QString &text, bool endLine = false);
 // A coordinate of 0 or less leaves that part of the print position as it is.
 void MoveToInches(double x, double y);
 // A size of 0 or less keeps the current size.

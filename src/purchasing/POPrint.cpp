@@ -10,12 +10,7 @@ constexpr double Inch = 1440;
 constexpr double LinesBottom = 12240; // 8.5 in, where the delivery block begins
 constexpr double DeliveryBottom = 13536;
 const QString Title = QStringLiteral("Purchase Order");
-
-void PrintRight(double edge, const QString &text, bool endLine) {
-    Printer &printer = Printer::Current();
-    printer.CurrentX = edge - printer.TextWidth(text);
-    printer.Print(text, endLine);
-}
+constexpr double Gap = 72; // between a text and the frame's column rule
 
 void PrintPOHeadings() {
     Printer &printer = Printer::Current();
@@ -53,11 +48,11 @@ void PrintPOLines(const std::vector<POLine> &lines) {
             StartPage();
             StartLines();
         }
-        PrintRight(1296, line.Quantity, false);
-        printer.CurrentX = 2.4 * Inch;
-        printer.Print(line.Description, false);
-        PrintRight(9360, line.Cost, false);
-        PrintRight(11376, line.Extension, true);
+        // Each text keeps within the frame's column rules at 1800, 7920, 10080 and 11880.
+        PrintRight(1296, 1296 - 360 - Gap, line.Quantity);
+        PrintFitted(2.4 * Inch, 7920 - 2.4 * Inch - Gap, line.Description);
+        PrintRight(9360, 9360 - 7920 - Gap, line.Cost);
+        PrintRight(11376, 11376 - 10080 - Gap, line.Extension, true);
         printer.CurrentY += 100;
         printer.Line(360, printer.CurrentY, 11880, printer.CurrentY);
         printer.CurrentY += 100;
@@ -97,7 +92,7 @@ bool PrintPOPages(bool blank, const std::vector<POLine> &lines, const PODelivery
         MoveToInches(1.3, 8.6);
         printer.Print(QStringLiteral("Hold for Pickup at Counter"));
     } else {
-        PrintBusinessHeader(1.3, 8.5, 12);
+        PrintBusinessHeader(1.3, 8.5, 12, 10080 - 1.3 * Inch - Gap);
     }
     return printer.EndDoc();
 }

@@ -12,6 +12,7 @@ constexpr double Inch = 1440;
 constexpr double HeaderBoxBottom = 5040; // the frame's header box: the instructions stay in it
 constexpr double LinesBottom = 12240;    // 8.5 in, where the ruled body of the frame ends
 constexpr double PageBottom = 14400;     // 10 in
+constexpr double Gap = 72;               // between a text and the frame's column rule
 
 void PrintHeadings() {
     Printer &printer = Printer::Current();
@@ -25,26 +26,30 @@ void PrintHeadings() {
     SetPrintFont(10, false, false);
 }
 
-void StartPage() {
-    PrintDocumentFrame(QStringLiteral("Picklist"), 1.0, 0.6, false);
+// Gives back the y below the business header.
+double StartPage() {
+    const double headerEnd = PrintDocumentFrame(QStringLiteral("Picklist"), 1.0, 0.6, false);
     PrintHeadings();
+    return headerEnd;
 }
 
 void PrintInstructionsHeading(const QString &heading, double y) {
-    MoveToInches(1.0, y);
+    MoveToInches(1.0, 0);
+    Printer::Current().CurrentY = y;
     SetPrintFont(12, true, true);
     Printer::Current().Print(heading);
     Printer::Current().Print();
     SetPrintFont(10, false, false);
 }
 
-// Prints the instructions under their heading in the header box, as far as they fit above its
-// bottom edge, and gives back the wrapped lines that did not fit.
-QStringList PrintInstructions(const QString &instructions) {
+// Prints the instructions under their heading in the header box, below the business header, as
+// far as they fit above the box's bottom edge, and gives back the wrapped lines that did not fit.
+QStringList PrintInstructions(const QString &instructions, double headerEnd) {
     if (instructions.isEmpty())
         return {};
     Printer &printer = Printer::Current();
-    PrintInstructionsHeading(QStringLiteral("INSTRUCTIONS:"), 1.75);
+    PrintInstructionsHeading(QStringLiteral("INSTRUCTIONS:"),
+                             std::max(1.75 * Inch, headerEnd + 0.05 * Inch));
     QStringList rest;
     for (const QString &line : InstructionLines(instructions)) {
         for (const QString &wrapped : WrapText(line, 10080)) {
@@ -67,7 +72,7 @@ void PrintMoreInstructions(const QStringList &rest) {
     for (int k = 0; k < rest.size(); ++k) {
         if (k == 0 || printer.CurrentY + printer.TextHeight() > PageBottom) {
             printer.NewPage();
-            PrintInstructionsHeading(heading, 0.75);
+            PrintInstructionsHeading(heading, 0.75 * Inch);
         }
         printer.CurrentX = Inch;
         printer.Print(rest.at(k));
@@ -78,8 +83,7 @@ void PrintMoreInstructions(const QStringList &rest) {
 
 bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &instructions) {
     Printer &printer = Printer::Current();
-    StartPage();
-    const QStringList rest = PrintInstructions(instructions);
+    const QStringList rest = PrintInstructions(instructions, StartPage());
     printer.Print();
     MoveToInches(0.75, 4.3);
     for (const PicklistLine &line : lines) {
@@ -93,10 +97,9 @@ bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &i
             printer.Print();
             MoveToInches(0.75, 4.3);
         }
-        printer.CurrentX = 1296 - printer.TextWidth(line.quantity);
-        printer.Print(line.quantity, false);
-        printer.CurrentX = 2.4 * Inch;
-        printer.Print(line.description);
+        // Each text keeps within the frame's column rules at 1800 and 7920.
+        PrintRight(1296, 1296 - 360 - Gap, line.quantity);
+        PrintFitted(2.4 * Inch, 7920 - 2.4 * Inch - Gap, line.description, true);
     }
     PrintMoreInstructions(rest);
     return printer.EndDoc();
