@@ -142,9 +142,10 @@ void PrintLetter(const PriceBookContent &content) {
     printer.CurrentY = std::max(2.0 * Inch, headerEnd + 0.1 * Inch);
     for (const QString &line : content.VendorBlock)
         PrintFitted(Inch, 6.0 * Inch - Gap, line, true);
+    const double blockEnd = printer.CurrentY;
     printer.ForeColor = 0;
     PrintAt(7.0, 1.0, date);
-    printer.CurrentY = std::max(3.0 * Inch, printer.CurrentY + 0.25 * Inch);
+    printer.CurrentY = std::max(3.0 * Inch, blockEnd + 0.25 * Inch);
     for (const QString &line : content.Request)
         PrintWrapped(1440, int(printer.CurrentY), 8640, 0, line);
     printer.CurrentX = 1.0 * Inch;
@@ -198,7 +199,9 @@ RFQTable PrintRFQPageHeader() {
     for (const Heading &h : second)
         PrintAt(h.x, 0, QString::fromLatin1(h.text), false);
     SetPrintFont(8, true, false);
-    PrintAt(8.0, 0.2, QStringLiteral("Date ") + ShortDate(QDate::currentDate()));
+    // On the line under the page number, which 0.2 in would just touch.
+    printer.CurrentY = std::max(0.2 * Inch, 0.1 * Inch + printer.TextHeight());
+    PrintAt(8.0, 0, QStringLiteral("Date ") + ShortDate(QDate::currentDate()));
     return table;
 }
 

@@ -268,7 +268,7 @@ QPen Printer::DrawPen() const {
 
 void Printer::Record(PrintedShape::Kind kind, double x1, double y1, double x2, double y2) {
     if (m_recorder)
-        m_recorder->push_back({kind, x1, y1, x2, y2, DrawWidth});
+        m_recorder->push_back({kind, x1, y1, x2, y2, DrawWidth, m_page});
 }
 
 void Printer::Line(double x1, double y1, double x2, double y2) {

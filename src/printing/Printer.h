@@ -19,6 +19,7 @@ struct PrintedShape {
     enum Kind { Line, Box } kind;
     double x1, y1, x2, y2;
     int drawWidth;
+    int page = 0;
 };
 
 // A text as a document printed it, on its page (1 for the first), with the box it covers in the

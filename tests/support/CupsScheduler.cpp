@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QThread>
 
 #include <cups/cups.h>
@@ -18,19 +19,15 @@ const QString CupsPdfPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 // Nobody signs in, so everything is open to everyone, job names included.
 const char CupsdConf[] = R"(Listen %1/cups.sock
 Browsing No
-WebInterface No
-DefaultAuthType None
 <Policy default>
 JobPrivateAccess all
 JobPrivateValues none
-SubscriptionPrivateAccess all
-SubscriptionPrivateValues none
 <Limit All>
 Order deny,allow
 </Limit>
 </Policy>
 )";
-// The printcap and the logs too would otherwise go to the machine's own places.
+// Every path is set: one left out would be the machine's own, in /etc/cups, /run/cups, /var/...
 const char CupsFilesConf[] = R"(ServerRoot %1
 ServerBin %1/bin
 RequestRoot %1/spool
@@ -61,9 +58,10 @@ const char Backend[] = R"(#!/bin/sh
 exec unshare -m sh -c 'mount --bind "$0" %3 && exec %2 "$@"' %1/cups-pdf.conf "$@"
 )";
 
-bool Write(const QString &path, const char *text) {
-    QFile file(path);
-    const QByteArray bytes = QString(text).arg(QFileInfo(path).path(), CupsPdf, CupsPdfConf).toUtf8();
+bool Write(const QString &dir, const char *name, const char *text) {
+    QFile file(dir + "/" + name);
+    const QByteArray bytes =
+        QString(text).replace("%1", dir).replace("%2", CupsPdf).replace("%3", CupsPdfConf).toUtf8();
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
@@ -93,8 +91,117 @@ CupsScheduler::CupsScheduler()
     for (const QString &entry : QDir("/usr/lib/cups").entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         if (entry != "backend")
             QFile::link("/usr/lib/cups/" + entry, d + "/bin/" + entry);
-    Write(d + "/cupsd.conf", CupsdConf);
-    Write(d + "/cups-files.conf", CupsFilesConf);
-    Write(d + "/cups-pdf.conf", CupsPdfSettings);
-    // Only a backend that the others cannot read or run is run by CUPS as root.
-    if (Write(d + "/bin/backend/cups-pdf", Backend.replace...
+    if (!Write(d, "cupsd.conf", CupsdConf) || !Write(d, "cups-files.conf", CupsFilesConf) ||
+        !Write(d, "cups-pdf.conf", CupsPdfSettings) || !Write(d, "bin/backend/cups-pdf", Backend)) {
+        m_skipReason = "could not write the scheduler's settings in " + d;
+        return;
+    }
+    // CUPS runs a backend as root only when nobody else may read or run it.
+    QFile::setPermissions(d + "/bin/backend/cups-pdf",
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    qputenv("CUPS_SERVER", QFile::encodeName(d + "/cups.sock"));
+    cupsSetServer(nullptr); // forgets a server libcups may have settled on already
+    // A test that crashes or is killed takes the scheduler with it.
+    m_cupsd.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    m_cupsd.setProcessChannelMode(QProcess::MergedChannels);
+    m_cupsd.setStandardOutputFile(d + "/log/cupsd.out");
+    m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
+    for (QDeadlineTimer deadline(10000); m_cupsd.state() != QProcess::NotRunning &&
+                                         !QFile::exists(d + "/cups.sock") && !deadline.hasExpired();)
+        QThread::msleep(20);
+    if (!QFile::exists(d + "/cups.sock")) {
+        QFile log(d + "/log/error_log");
+        m_skipReason = "cupsd did not start: " +
+                       (log.open(QIODevice::ReadOnly) ? log.readAll().right(500) : QByteArray());
+    } else if (const QString error = Run("/usr/sbin/lpadmin", {"-p", Queue(), "-E", "-v",
+                                                              "cups-pdf:/", "-P", CupsPdfPpd});
+               !error.isEmpty()) {
+        m_skipReason = "lpadmin could not add the cups-pdf queue: " + error;
+    }
+    if (!m_skipReason.isEmpty())
+        Stop();
+}
+
+CupsScheduler::~CupsScheduler() {
+    Stop();
+    if (m_hadServer)
+        qputenv("CUPS_SERVER", m_oldServer);
+    else
+        qunsetenv("CUPS_SERVER");
+    cupsSetServer(nullptr);
+}
+
+QStringList CupsScheduler::OutputPdfs() const {
+    QStringList paths;
+    const QDir out(m_dir.path() + "/out");
+    // By time rather than by name, which would put job 10 before job 9.
+    for (const QString &name : out.entryList({"*.pdf"}, QDir::Files, QDir::Time | QDir::Reversed))
+        paths << out.filePath(name);
+    return paths;
+}
+
+bool CupsScheduler::WaitForOutput(int count, int timeoutMs) {
+    for (QDeadlineTimer deadline(timeoutMs);; QThread::msleep(50)) {
+        // The backend exits only after Ghostscript has finished the PDF.
+        cups_job_t *jobs = nullptr;
+        const int active = cupsGetJobs(&jobs, "VelborPDF", 0, CUPS_WHICHJOBS_ACTIVE);
+        cupsFreeJobs(active, jobs);
+        if (active == 0 && OutputPdfs().size() >= count)
+            return true;
+        if (deadline.hasExpired() || m_cupsd.state() == QProcess::NotRunning)
+            return false;
+    }
+}
+
+QMap<QString, QString> CupsScheduler::LastJobAttributes() const {
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOBS);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 "ipp://localhost/printers/VelborPDF");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                 "all");
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    // The scheduler lists the jobs by number, so the newest comes last; a nameless
+    // separator stands between two jobs.
+    QMap<QString, QString> job;
+    for (ipp_attribute_t *a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+        char value[2048];
+        if (!ippGetName(a)) {
+            job.clear();
+        } else if (ippGetGroupTag(a) == IPP_TAG_JOB) {
+            ippAttributeString(a, value, sizeof value);
+            job.insert(ippGetName(a), QString::fromUtf8(value));
+        }
+    }
+    ippDelete(response);
+    return job;
+}
+
+bool CupsScheduler::RejectJobs() {
+    return m_skipReason.isEmpty() && Run("/usr/sbin/cupsreject", {Queue()}).isEmpty();
+}
+
+void CupsScheduler::Stop() {
+    if (m_cupsd.state() == QProcess::NotRunning)
+        return;
+    m_cupsd.terminate();
+    if (!m_cupsd.waitForFinished(5000)) {
+        m_cupsd.kill();
+        m_cupsd.waitForFinished(5000);
+    }
+}
+
+QString CupsScheduler::Run(const QString &program, const QStringList &arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, arguments);
+    if (!process.waitForFinished(15000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return program + " did not finish";
+    }
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+        return {};
+    return program + " failed: " + QString::fromLocal8Bit(process.readAll()).trimmed();
+}

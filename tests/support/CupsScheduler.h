@@ -1,9 +1,7 @@
 #pragma once
 
-#include <QByteArray>
 #include <QMap>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -28,17 +26,20 @@ public:
     // True once that many PDFs exist and no job is left to run, so each of them is complete.
     bool WaitForOutput(int count, int timeoutMs = 20000);
     // The newest job as the scheduler kept it, each attribute as text: "copies" "2",
-    // "media" "A4", "orientation-requested" "landscape", "job-impressions-completed" "4" ...
-    // cups-pdf does not make copies itself, so copies show here rather than in the PDF.
+    // "media" "A4", "Collate" "true", "job-name", "job-impressions-completed" "4" ...
+    // The filters make copies into the PDF only when they are to be collated (Qt always asks
+    // so); other copies are left to the printer, which cups-pdf ignores.
     QMap<QString, QString> LastJobAttributes() const;
 
     bool RejectJobs();
+    // Printing then fails as on a machine whose CUPS is down: CUPS_SERVER still points here.
     void Stop();
 
 private:
     // Empty when the program succeeded, else what it said.
     static QString Run(const QString &program, const QStringList &arguments);
 
+    // Not under TMPDIR: the path of a socket may be no longer than 107 bytes.
     QTemporaryDir m_dir{QStringLiteral("/tmp/velbor-cups-XXXXXX")};
     QProcess m_cupsd;
     QString m_skipReason;
