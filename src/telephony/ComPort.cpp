@@ -99,19 +99,22 @@ QString ComPortDevice(int n) {
 #endif
 }
 
+ComPort::ComPort() {
+    // Once for the port's lifetime: it is opened and closed many times.
+    connect(&m_port, &QSerialPort::readyRead, this, &ComPort::InputArrived);
+    connect(&m_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
+        // A device that is gone reads as an error or as the end of the input, again and again:
+        // nothing more can come from it.
+        if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
+            return;
+        QMetaObject::invokeMethod(this, &ComPort::Close, Qt::QueuedConnection);
+        emit Failed();
+    });
+}
+
 bool ComPort::Open(int n) {
     Close();
-    if (!OpenPort(m_port, n))
-        return false;
-    connect(&m_port, &QSerialPort::readyRead, this, &ComPort::InputArrived, Qt::UniqueConnection);
-    connect(
-        &m_port, &QSerialPort::errorOccurred, this,
-        [this](QSerialPort::SerialPortError error) {
-            if (error == QSerialPort::ResourceError)
-                emit Failed();
-        },
-        Qt::UniqueConnection);
-    return true;
+    return OpenPort(m_port, n);
 }
 
 void ComPort::Close() {

@@ -17,6 +17,7 @@ QString ComPortDevice(int n);
 class ComPort : public QObject {
     Q_OBJECT
 public:
+    ComPort();
     // False at once when the port is absent or in use.
     bool Open(int n);
     void Close();

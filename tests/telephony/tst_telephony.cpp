@@ -19,6 +19,7 @@
 #include <optional>
 #include <pty.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -40,12 +41,14 @@ public:
     ~PtyModem() {
         m_notifier.reset();
         Modem().Close();
-        ::close(m_master);
+        if (m_master >= 0)
+            ::close(m_master);
         ::close(m_slave);
         SetComPortDevicePattern(QString());
     }
-    // The reply to the dial command: the echo and "OK" in one read, or one after the other.
-    bool SplitDialReply = false;
+    // The reply to the dial command: the echo and "OK" in one read, one after the other, or
+    // none, the modem's line going dead instead.
+    enum DialOutcome { Whole, Split, Dead } DialReply = Whole;
     QByteArray Received;
 
 private:
@@ -59,10 +62,16 @@ private:
             m_answered = true;
             Reply("AT\r\r\nOK\r\n");
         }
-        if (Received.endsWith(";\r")) { // a number dialled
+        if (Received.endsWith(";\r") && DialReply == Dead) {
+            // As a modem pulled out: the program's end of the line fails its next read.
+            QTimer::singleShot(0, [this] {
+                m_notifier.reset();
+                ::close(std::exchange(m_master, -1));
+            });
+        } else if (Received.endsWith(";\r")) { // a number dialled
             const QByteArray echo = Received.mid(Received.lastIndexOf("ATDT"));
-            Reply(SplitDialReply ? echo : echo + "\r\nOK\r\n");
-            if (SplitDialReply)
+            Reply(DialReply == Split ? echo : echo + "\r\nOK\r\n");
+            if (DialReply == Split)
                 QTimer::singleShot(40, &*m_notifier, [this] { Reply("\r\nOK\r\n"); });
         }
     }
@@ -103,15 +112,16 @@ private slots:
 
     // Start-up finds the modem, and the dialer calls through it.
     void dialAndHangUp_data() {
-        QTest::addColumn<bool>("split");
-        QTest::newRow("OK with the echo") << false;
-        QTest::newRow("OK after the echo") << true;
+        QTest::addColumn<int>("reply");
+        QTest::newRow("OK with the echo") << int(PtyModem::Whole);
+        QTest::newRow("OK after the echo") << int(PtyModem::Split);
+        QTest::newRow("modem gone mid-dial") << int(PtyModem::Dead);
     }
     void dialAndHangUp() {
-        QFETCH(bool, split);
+        QFETCH(int, reply);
         TestDataFolder data;
         PtyModem modem;
-        modem.SplitDialReply = split;
+        modem.DialReply = PtyModem::DialOutcome(reply);
         frmSetup *setup = LoadForm<frmSetup>();
         QTRY_COMPARE_WITH_TIMEOUT(setup->DetectedModemPort, 3, 2000);
         QCOMPARE(setup->txtModemPort->text(), QString("3"));
@@ -131,6 +141,14 @@ private slots:
         QCOMPARE(dialer->lblNumber->text(), QString("555-1234"));
         dialer->cmdNewDial->click();
         QCOMPARE(dialer->lblStatus->text(), QString("Dialing..... 555-1234"));
+        if (modem.DialReply == PtyModem::Dead) {
+            // The wait ends: the user may dial again.
+            QTRY_COMPARE_WITH_TIMEOUT(dialer->lblStatus->text(),
+                                      QString("The modem stopped answering."), 2000);
+            QVERIFY(dialer->cmdNewDial->isVisible());
+            QVERIFY(!Modem().IsOpen());
+            return;
+        }
         QTRY_COMPARE_WITH_TIMEOUT(dialer->lblStatus->text(),
                                   QString("Pickup Receiver - Then Click Hangup"), 2000);
         QVERIFY(modem.Received.contains("ATDT555-1234;\r"));
