@@ -9,8 +9,9 @@
 struct CupsJobOptions {
     int Copies = 1;
     bool Collate = false;
-    QString Media;          // the page size's name, e.g. "Letter", "A4"
-    bool Landscape = false; // the document's pages are drawn landscape
+    // The page size's name, e.g. "Letter", "A4". The orientation needs no option: the PDF's
+    // pages are drawn landscape where the document is, and CUPS turns them onto the sheet.
+    QString Media;
 };
 
 // True where this build submits through libcups; elsewhere Qt's own print engine prints.

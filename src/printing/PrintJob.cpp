@@ -51,7 +51,7 @@ private:
         }
         // A few times a second is enough for the eye and for the Cancel button.
         if (m_shown.isValid() && m_shown.elapsed() < 100)
-            return true;
+            return !m_dialog->wasCanceled();
         m_shown.start();
         m_dialog->setLabelText(QStringLiteral("Printing: %1 pages done").arg(pages));
         QCoreApplication::processEvents();
@@ -114,13 +114,15 @@ PrintResult Preview(const DrawDocument &draw) {
         drawn = draw();
         cancelled = printer.Cancelled();
         printer.SetPreviewing(false);
-        if (cancelled || !drawn)
-            QMetaObject::invokeMethod(dialog.get(), &QDialog::reject, Qt::QueuedConnection);
     });
-    const bool accepted = dialog->exec() == QDialog::Accepted;
+    // Every page is drawn before the preview shows: the progress of a long document lets events
+    // through, and a Close or Print handled on a half-shown dialog would leave it open for good.
+    view->updatePreview();
+    if (cancelled)
+        return PrintResult::Cancelled;
     if (!drawn)
         return PrintResult::Failed;
-    if (cancelled || !accepted)
+    if (dialog->exec() != QDialog::Accepted)
         return PrintResult::Cancelled;
     return Print(draw);
 }

@@ -345,7 +345,6 @@ bool Printer::SubmitSpool() {
     options.Copies = m_device->copyCount();
     options.Collate = m_device->collateCopies();
     options.Media = m_device->pageLayout().pageSize().key();
-    options.Landscape = Orientation() == 2;
     m_lastError = SubmitCupsJob(m_device->printerName(), m_spool->outputFileName(),
                                 m_device->docName(), options);
     return m_lastError.isEmpty();

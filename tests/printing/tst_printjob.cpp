@@ -21,7 +21,10 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTimer>
 
 namespace {
 
@@ -85,6 +88,54 @@ const std::vector<Document> &Documents() {
          })},
     };
     return documents;
+}
+
+// Presses the print progress's Cancel as soon as it shows, then runs then.
+class ProgressCancel : public QObject {
+public:
+    explicit ProgressCancel(std::function<void()> then) : m_then(std::move(then)) {
+        qApp->installEventFilter(this);
+    }
+    bool done = false;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        auto *progress = qobject_cast<QProgressDialog *>(watched);
+        if (!done && progress && event->type() == QEvent::Show) {
+            done = true;
+            progress->cancel();
+            m_then();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+// Long enough that the progress shows while the pages are drawn.
+DrawDocument LongDocument(const QString &name) {
+    static FlexGrid *grid = [] {
+        auto *g = new FlexGrid(QStringLiteral("fgLong"), nullptr);
+        g->SetCols(10);
+        std::vector<GridCell> cells;
+        ItemRecord item;
+        item.Description = QStringLiteral("Copper elbow");
+        for (int k = 1; k <= 3000; ++k)
+            AppendItemCells(cells, item, k);
+        g->Model()->SetBody(cells);
+        return g;
+    }();
+    if (name == InventoryReportTitle)
+        return [] { return PrintInventoryPages(InventoryReportTitle, *grid, {}); };
+    return [] {
+        static PriceBookContent content;
+        content.Items.assign(3000, {"Copper elbow", "Pipe", "$2.50", "$4.00", "", ""});
+        content.Order = QStringList{"Pipe"};
+        SetUpPrinter(QStringLiteral("Landscape"), 2);
+        PrintPriceBookPages("Sales Items Pricebook", "Ace", content);
+        return Printer::Current().EndDoc();
+    };
 }
 
 QStringList Sorted(QStringList words) {
@@ -182,6 +233,47 @@ private slots:
         QCOMPARE(PdfInfo(pdf, "Title"), QString(doc.name));
         QCOMPARE(PdfInfo(pdf, "Creator"), QString("Velbor Inventory 2.0.0"));
         QVERIFY(Snapshot(AppPath()) == before);
+    }
+
+    // Cancel on the progress while the preview draws the pages, then Close and Print wherever
+    // a preview shows: the document is cancelled, and nothing stays modal.
+    void progressCancelledDuringPreview_data() {
+        QTest::addColumn<QString>("document");
+        QTest::newRow("report") << InventoryReportTitle;
+        QTest::newRow("price book") << QStringLiteral("Price Book");
+    }
+    void progressCancelledDuringPreview() {
+        QFETCH(QString, document);
+        TestDataFolder data;
+        LoadForm<frmSetup>()->ckPreview->setChecked(true);
+        SetProgressDelay(0);
+        QTemporaryDir out;
+        const QString pdf = out.filePath("document.pdf");
+        PrintToPdf(pdf);
+        // Cancelled the moment it shows, whatever this machine's speed.
+        bool previewShown = false;
+        ProgressCancel cancel([&] {
+            // A preview that showed after all is answered as a hurried user would.
+            QTimer::singleShot(0, [&] {
+                QWidget *preview = QApplication::activeModalWidget();
+                if (!preview || preview->objectName() != "printPreview")
+                    return;
+                previewShown = true;
+                for (const char *button : {"previewClose", "previewPrint"})
+                    preview->findChild<QPushButton *>(button)->click();
+            });
+        });
+        auto seen = AnswerMessageBox(QMessageBox::Ok);
+        QVERIFY(!PrintWithDialog(document, "Not printed", LongDocument(document)));
+        SetProgressDelay(1000);
+        QVERIFY(cancel.done);
+        QCOMPARE(seen->text, QString("Not printed"));
+        QVERIFY(!previewShown);
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(!QApplication::activeModalWidget());
+        bool answered = false; // the program's event loop still runs
+        QTimer::singleShot(0, [&] { answered = true; });
+        QTRY_VERIFY(answered);
     }
 };
 
