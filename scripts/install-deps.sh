@@ -9,6 +9,7 @@ packages=(
     poppler-utils fonts-liberation fontconfig
     libcsv-dev libcups2-dev desktop-file-utils
     xvfb xauth
+    cups-daemon cups-client cups-filters printer-driver-cups-pdf ghostscript
 )
 
 missing=()

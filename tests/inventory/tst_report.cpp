@@ -4,6 +4,7 @@
 #include "inventory/frmServices.h"
 #include "printing/FlexGrid.h"
 #include "printing/PrintJob.h"
+#include "support/CupsScheduler.h"
 #include "support/Gui.h"
 #include "support/Pdf.h"
 
@@ -139,6 +140,26 @@ private slots:
         // The rows go on right under the headings of the new page.
         const PdfWord first = FindWord(words, "Item", 2);
         QVERIFY(first.yMin > PointsY(2 * 1440) && first.yMin < PointsY(2 * 1440) + 40);
+    }
+
+    // On a real CUPS queue the report arrives whole, on the paper chosen, as often as asked.
+    void printedOnACupsQueue() {
+        CupsScheduler cups;
+        if (!cups.SkipReason().isEmpty())
+            QSKIP(qPrintable(cups.SkipReason()));
+        Open(60);
+        PrintReport(data->path("/long.pdf"));
+        const int pages = PdfPageCount(data->path("/long.pdf"));
+        PrintToQueue(cups.Queue(), 3, "Legal");
+        Press(1);
+        QVERIFY(cups.WaitForOutput(1));
+        const QMap<QString, QString> job = cups.LastJobAttributes();
+        QCOMPARE(job.value("job-name"), QString("Inventory Report"));
+        QCOMPARE(job.value("copies"), QString("3"));
+        QCOMPARE(job.value("media"), QString("Legal"));
+        KeepForReview(cups.OutputPdfs().constLast(), "report-cups.pdf");
+        // Legal paper is longer: the landscape pages hold no more rows than on Letter.
+        QCOMPARE(PdfPageCount(cups.OutputPdfs().constLast()), 3 * pages);
     }
 
     void emptyGridPrintsTheHeadingsOnly() {

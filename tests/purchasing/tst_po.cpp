@@ -9,6 +9,7 @@
 #include "shell/ScreenLayout.h"
 #include "shell/VerifyDataRoutines.h"
 #include "shell/frmStartup.h"
+#include "support/CupsScheduler.h"
 #include "support/Gui.h"
 #include "support/Items.h"
 #include "support/Pdf.h"
@@ -165,6 +166,55 @@ private slots:
         Create(2);
         QVERIFY(seen->text.contains("32767"));
         QVERIFY(screen->fraMain->isVisible());
+    }
+
+    // Printed on a real CUPS queue: the job carries the copies and paper chosen in the dialog. A
+    // queue that refuses jobs, or a scheduler that is gone, is a print error that takes no PO
+    // number and no stock.
+    void printedOnACupsQueue() {
+        CupsScheduler cups;
+        if (!cups.SkipReason().isEmpty())
+            QSKIP(qPrintable(cups.SkipReason()));
+        TestDataFolder data;
+        Open(data, {Item("Elbow", 1)});
+        Create(2);
+        QTest::mouseClick(screen->cmdPO[5], Qt::LeftButton);
+        PrintToQueue(cups.Queue(), 2, "A4");
+        QTest::mouseClick(screen->cmdInvoiceContinue, Qt::LeftButton);
+        QVERIFY(cups.WaitForOutput(1));
+        const QMap<QString, QString> job = cups.LastJobAttributes();
+        QCOMPARE(job.value("job-name"), QString("Purchase Order 1000"));
+        QCOMPARE(job.value("copies"), QString("2"));
+        QCOMPARE(job.value("media"), QString("A4"));
+        const QString pdf = cups.OutputPdfs().constLast();
+        KeepForReview(pdf, "po-cups.pdf");
+        QCOMPARE(PdfPageCount(pdf), 2); // one page, twice, collated
+        QCOMPARE(data.read("/PONumber.txt"), QByteArray(" 1000 \r\n"));
+        QCOMPARE(OnHand(), std::vector<qint16>{7});
+
+        // The queue stops taking jobs, or the scheduler goes, once the dialog has been answered.
+        for (bool stopped : {false, true}) {
+            QVERIFY(cups.AcceptJobs());
+            Reopen();
+            Create(2);
+            QTest::mouseClick(screen->cmdPO[5], Qt::LeftButton);
+            PrintToQueue(cups.Queue(), 1, "Letter", [&] {
+                if (stopped)
+                    cups.Stop();
+                else
+                    QVERIFY(cups.RejectJobs());
+            });
+            const auto error = AnswerMessageBox(QMessageBox::Ok);
+            QTest::mouseClick(screen->cmdInvoiceContinue, Qt::LeftButton);
+            QVERIFY2(error->text.startsWith("A Print Error has occurred\n\n") &&
+                         error->text.size() > 30,
+                     qPrintable(error->text));
+            QCOMPARE(error->title, QString("Print Error"));
+            QCOMPARE(data.read("/PONumber.txt"), QByteArray(" 1000 \r\n"));
+            QCOMPARE(OnHand(), std::vector<qint16>{7});
+            QVERIFY(screen->fraPrintReady->isVisible()); // the user may try again
+        }
+        QCOMPARE(cups.OutputPdfs().size(), 1);
     }
 
     void gridFilledByType_data() {

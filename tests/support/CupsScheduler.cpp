@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QThread>
 
-#include <cups/cups.h>
 #include <csignal>
+#include <cups/cups.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -16,9 +16,11 @@ const QString CupsPdf = "/usr/lib/cups/backend/cups-pdf";
 const QString CupsPdfConf = "/etc/cups/cups-pdf.conf";
 const QString CupsPdfPpd = "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd";
 
-// Nobody signs in, so everything is open to everyone, job names included.
+// Nobody signs in, so everything is open to everyone, job names included. A job that fails is
+// dropped instead of stopping the queue for the jobs after it.
 const char CupsdConf[] = R"(Listen %1/cups.sock
 Browsing No
+ErrorPolicy abort-job
 <Policy default>
 JobPrivateAccess all
 JobPrivateValues none
@@ -108,14 +110,15 @@ CupsScheduler::CupsScheduler()
     m_cupsd.setStandardOutputFile(d + "/log/cupsd.out");
     m_cupsd.start("/usr/sbin/cupsd", {"-f", "-c", d + "/cupsd.conf", "-s", d + "/cups-files.conf"});
     for (QDeadlineTimer deadline(10000); m_cupsd.state() != QProcess::NotRunning &&
-                                         !QFile::exists(d + "/cups.sock") && !deadline.hasExpired();)
+                                         !QFile::exists(d + "/cups.sock") &&
+                                         !deadline.hasExpired();)
         QThread::msleep(20);
     if (!QFile::exists(d + "/cups.sock")) {
         QFile log(d + "/log/error_log");
         m_skipReason = "cupsd did not start: " +
                        (log.open(QIODevice::ReadOnly) ? log.readAll().right(500) : QByteArray());
     } else if (const QString error = Run("/usr/sbin/lpadmin", {"-p", Queue(), "-E", "-v",
-                                                              "cups-pdf:/", "-P", CupsPdfPpd});
+                                                               "cups-pdf:/", "-P", CupsPdfPpd});
                !error.isEmpty()) {
         m_skipReason = "lpadmin could not add the cups-pdf queue: " + error;
     }
@@ -155,21 +158,23 @@ bool CupsScheduler::WaitForOutput(int count, int timeoutMs) {
 }
 
 QMap<QString, QString> CupsScheduler::LastJobAttributes() const {
-    ipp_t *request = ippNewRequest(IPP_OP_GET_JOBS);
+    cups_job_t *jobs = nullptr;
+    const int count = cupsGetJobs(&jobs, "VelborPDF", 0, CUPS_WHICHJOBS_ALL);
+    int newest = 0;
+    for (int i = 0; i < count; ++i)
+        newest = qMax(newest, jobs[i].id);
+    cupsFreeJobs(count, jobs);
+    // Asked for one by one, because Get-Jobs answers with a summary only for a finished job that
+    // the scheduler has already put away.
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                  "ipp://localhost/printers/VelborPDF");
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "which-jobs", nullptr, "all");
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
-                 "all");
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", newest);
     ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    // The scheduler lists the jobs by number, so the newest comes last; a nameless
-    // separator stands between two jobs.
     QMap<QString, QString> job;
     for (ipp_attribute_t *a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
         char value[2048];
-        if (!ippGetName(a)) {
-            job.clear();
-        } else if (ippGetGroupTag(a) == IPP_TAG_JOB) {
+        if (ippGetName(a) && ippGetGroupTag(a) == IPP_TAG_JOB) {
             ippAttributeString(a, value, sizeof value);
             job.insert(ippGetName(a), QString::fromUtf8(value));
         }
@@ -180,6 +185,10 @@ QMap<QString, QString> CupsScheduler::LastJobAttributes() const {
 
 bool CupsScheduler::RejectJobs() {
     return m_skipReason.isEmpty() && Run("/usr/sbin/cupsreject", {Queue()}).isEmpty();
+}
+
+bool CupsScheduler::AcceptJobs() {
+    return m_skipReason.isEmpty() && Run("/usr/sbin/cupsaccept", {Queue()}).isEmpty();
 }
 
 void CupsScheduler::Stop() {

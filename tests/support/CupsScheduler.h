@@ -32,6 +32,7 @@ public:
     QMap<QString, QString> LastJobAttributes() const;
 
     bool RejectJobs();
+    bool AcceptJobs();
     // Printing then fails as on a machine whose CUPS is down: CUPS_SERVER still points here.
     void Stop();
 

@@ -9,7 +9,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 void PrintToPdf(const QString &path, const std::function<void()> &afterAccept) {
     OnNextModal([path, afterAccept](QWidget *modal) {
@@ -25,6 +27,31 @@ void PrintToPdf(const QString &path, const std::function<void()> &afterAccept) {
         QVERIFY(file);
         file->setText(path);
         dialog->accept();
+        if (afterAccept)
+            afterAccept();
+    });
+}
+
+void PrintToQueue(const QString &queue, int copies, const QString &paper,
+                  const std::function<void()> &afterAccept) {
+    OnNextModal([=](QWidget *modal) {
+        QVERIFY2(modal->inherits("QPrintDialog"), "expected the print dialog");
+        auto *printers = modal->findChild<QComboBox *>(QStringLiteral("printers"));
+        QVERIFY(printers && printers->findText(queue) >= 0);
+        printers->setCurrentIndex(printers->findText(queue));
+        modal->findChild<QSpinBox *>(QStringLiteral("copies"))->setValue(copies);
+        // The paper is chosen in the printer's properties, a dialog of its own.
+        QTimer::singleShot(0, [paper] {
+            QWidget *properties = QApplication::activeModalWidget();
+            auto *sizes = properties->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
+            QVERIFY2(sizes, "expected the paper sizes");
+            const int size = sizes->findText(paper, Qt::MatchContains);
+            QVERIFY2(size >= 0, qPrintable(paper));
+            sizes->setCurrentIndex(size);
+            static_cast<QDialog *>(properties)->accept();
+        });
+        modal->findChild<QPushButton *>(QStringLiteral("properties"))->click();
+        static_cast<QDialog *>(modal)->accept();
         if (afterAccept)
             afterAccept();
     });

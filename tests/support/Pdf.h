@@ -16,6 +16,10 @@ struct PdfWord {
 // Answers the next print dialog by printing to the PDF file at path; afterAccept runs once the
 // dialog has been accepted, before the program goes on to print.
 void PrintToPdf(const QString &path, const std::function<void()> &afterAccept = {});
+// Answers the next print dialog by printing to the system queue of that name, with the copies
+// and the paper ("Letter", "A4") chosen in the dialog as a user does; afterAccept as above.
+void PrintToQueue(const QString &queue, int copies, const QString &paper,
+                  const std::function<void()> &afterAccept = {});
 // Cancels the next print dialog.
 void CancelPrintDialog();
 // Answers the next print preview: prints from it, or closes it; seen is first told the number of
