@@ -4,6 +4,7 @@
 #include "inventory/frmServices.h"
 #include "printing/FlexGrid.h"
 #include "printing/PrintJob.h"
+#include "printing/Printer.h"
 #include "support/CupsScheduler.h"
 #include "support/Gui.h"
 #include "support/Pdf.h"
@@ -153,6 +154,12 @@ private slots:
         PrintToQueue(cups.Queue(), 3, "Legal");
         Press(1);
         QVERIFY(cups.WaitForOutput(1));
+        // The same margins as on the PDF, where the printer can print that close to the edge.
+        QPageLayout layout = Printer::Current().device().pageLayout();
+        layout.setUnits(QPageLayout::Inch);
+        const QMarginsF least = layout.minimumMargins();
+        QVERIFY(std::max({least.left(), least.top(), least.right(), least.bottom()}) <= 0.25);
+        QCOMPARE(layout.margins(), QMarginsF(0.25, 0.25, 0.25, 0.25));
         const QMap<QString, QString> job = cups.LastJobAttributes();
         QCOMPARE(job.value("job-name"), QString("Inventory Report"));
         QCOMPARE(job.value("copies"), QString("3"));

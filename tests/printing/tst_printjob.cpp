@@ -24,6 +24,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTimer>
 
 namespace {
@@ -200,6 +201,9 @@ private slots:
         OnNextModal([&](QWidget *modal) {
             auto *file = modal->findChild<QLineEdit *>("filename");
             QCOMPARE(file->text(), proposed);
+            // Every document prints whole: no page range is offered, and one copy is proposed.
+            QVERIFY(!modal->findChild<QWidget *>("gbPrintRange")->isVisible());
+            QCOMPARE(modal->findChild<QSpinBox *>("copies")->value(), 1);
             file->setText(pdf);
             static_cast<QDialog *>(modal)->accept();
         });
