@@ -35,18 +35,22 @@ struct Document {
     DrawDocument draw;
 };
 
+// An item grid of that many copper elbows, as the item screen hands it to the report.
+FlexGrid *ElbowGrid(int rows) {
+    auto *grid = new FlexGrid(QStringLiteral("fgItems"), nullptr);
+    grid->SetCols(10);
+    std::vector<GridCell> cells;
+    ItemRecord item;
+    item.Description = QStringLiteral("Copper elbow");
+    item.Category = QStringLiteral("Pipe");
+    for (int k = 1; k <= rows; ++k)
+        AppendItemCells(cells, item, k);
+    grid->Model()->SetBody(cells);
+    return grid;
+}
+
 const std::vector<Document> &Documents() {
-    static FlexGrid *grid = [] {
-        auto *g = new FlexGrid(QStringLiteral("fgItems"), nullptr);
-        g->SetCols(10);
-        std::vector<GridCell> cells;
-        ItemRecord item;
-        item.Description = QStringLiteral("Copper elbow");
-        item.Category = QStringLiteral("Pipe");
-        AppendItemCells(cells, item, 1);
-        g->Model()->SetBody(cells);
-        return g;
-    }();
+    static FlexGrid *grid = ElbowGrid(1);
     static PriceBookContent content{{{"Copper elbow", "Pipe", "$2.50", "$4.00", "$3.50", "10"}},
                                     {"Pipe"},
                                     true,
@@ -116,17 +120,7 @@ private:
 
 // Long enough that the progress shows while the pages are drawn.
 DrawDocument LongDocument(const QString &name) {
-    static FlexGrid *grid = [] {
-        auto *g = new FlexGrid(QStringLiteral("fgLong"), nullptr);
-        g->SetCols(10);
-        std::vector<GridCell> cells;
-        ItemRecord item;
-        item.Description = QStringLiteral("Copper elbow");
-        for (int k = 1; k <= 3000; ++k)
-            AppendItemCells(cells, item, k);
-        g->Model()->SetBody(cells);
-        return g;
-    }();
+    static FlexGrid *grid = ElbowGrid(3000);
     if (name == InventoryReportTitle)
         return [] { return PrintInventoryPages(InventoryReportTitle, *grid, {}); };
     return [] {
