@@ -32,6 +32,11 @@ QString SubmitCupsJob(const QString &queue, const QString &pdfFile, const QStrin
     if (job > 0)
         return QString();
     const QString reason = QString::fromUtf8(cupsLastErrorString());
+    // Without a scheduler to answer, libcups only knows why its connection failed ("No such file
+    // or directory"), which tells a user nothing.
+    const ipp_status_t status = cupsLastError();
+    if (status == IPP_STATUS_ERROR_INTERNAL || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+        return QStringLiteral("The print service (CUPS) could not be reached: ") + reason;
     return reason.isEmpty() ? QStringLiteral("The printer did not take the document.") : reason;
 }
 
