@@ -1,5 +1,7 @@
 #include "inventory/ItemCsv.h"
 
+#include "inventory/ItemRules.h"
+
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
 
@@ -134,20 +136,23 @@ public:
         const QString text = Number(column);
         const std::optional<qint64> value =
             text.isEmpty() ? 0 : ScaledNumber(text, 4, QLocale::c());
+        const Currency amount = Currency::fromTenThousandths(value.value_or(0));
         if (!value)
             Refuse(
                 QStringLiteral("the %1 \"%2\" is not an amount").arg(what, m_fields.value(column)));
-        return Currency::fromTenThousandths(value.value_or(0));
+        else if (!AmountAllowed(amount))
+            Refuse(QStringLiteral("the %1 \"%2\" is not an amount of 0 or more")
+                       .arg(what, m_fields.value(column)));
+        return amount;
     }
-    qint64 Whole(Column column, const char *what, qint64 min, qint64 max) {
+    qint64 Whole(Column column, const WholeRule &rule) {
         const QString text = Number(column);
         const std::optional<qint64> value =
-            text.isEmpty() ? 0 : TextToInteger(text, min, max, nullptr, QLocale::c());
+            text.isEmpty() ? 0 : AllowedWhole(text, rule, QLocale::c());
         if (!value)
-            Refuse(QStringLiteral("the %1 \"%2\" is not a whole number from %3 to %4")
-                       .arg(what, m_fields.value(column))
-                       .arg(min)
-                       .arg(max));
+            Refuse(QStringLiteral("the %1 \"%2\" is not a whole number from 0 to %3")
+                       .arg(QLatin1String(rule.What), m_fields.value(column))
+                       .arg(rule.Max));
         return value.value_or(0);
     }
     void Refuse(const QString &reason) {
@@ -248,12 +253,11 @@ std::optional<ItemImport> PlanItemImport(const QByteArray &csv,
             row.Refuse(QStringLiteral("the description is empty"));
         item.Cost = row.Money(Cost, "cost");
         item.Price = row.Money(Price, "price");
-        item.OnHand = qint16(row.Whole(OnHand, "on-hand count", -32768, 32767));
+        item.OnHand = qint16(row.Whole(OnHand, OnHandRule));
         item.DiscountPrice = row.Money(DiscountPrice, "discount price");
-        item.DiscountQty =
-            qint32(row.Whole(DiscountQty, "discount quantity", -2147483647LL - 1, 2147483647));
-        item.ReorderAmount = qint16(row.Whole(ReorderAmount, "reorder amount", -32768, 32767));
-        item.ReorderAt = qint16(row.Whole(ReorderAt, "reorder level", -32768, 32767));
+        item.DiscountQty = qint32(row.Whole(DiscountQty, DiscountQtyRule));
+        item.ReorderAmount = qint16(row.Whole(ReorderAmount, ReorderAmountRule));
+        item.ReorderAt = qint16(row.Whole(ReorderAt, ReorderAtRule));
         std::deque<size_t> &same = unmatched[item.Description + u'\x1f' + item.Category];
         if (row.Reason().isEmpty() && same.empty() && plan.Items.size() >= MaxItemRecords)
             row.Refuse(QStringLiteral("the items file is full: it holds at most 32,767 items"));

@@ -5,6 +5,7 @@
 #include "inventory/InventoryReport.h"
 #include "inventory/ItemFile.h"
 #include "inventory/ItemGrid.h"
+#include "inventory/ItemRules.h"
 #include "inventory/Locations.h"
 #include "printing/FlexGrid.h"
 #include "shell/BasicDiskRoutines.h"
@@ -330,9 +331,13 @@ bool frmServices::eventFilter(QObject *watched, QEvent *event) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
         // Switching to another window or opening a menu is not leaving the box.
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (money && !box->text().isEmpty() && !FormatCurrencyField(box))
+            if (money && !box->text().isEmpty() && !FormatCurrencyField(box)) {
                 RefusedAmount = true;
-            else if (box == txtDiscountQty && box->text().isEmpty())
+            } else if (money && !box->text().isEmpty() &&
+                       !AmountAllowed(*Currency::parse(box->text()))) {
+                RefuseEntry(box, AmountOfZeroOrMore);
+                RefusedAmount = true;
+            } else if (box == txtDiscountQty && box->text().isEmpty())
                 box->setText(QStringLiteral("0"));
         }
     }
@@ -388,6 +393,8 @@ void frmServices::AddCategoryName(const QString &name) {
 
 void frmServices::LoadSalesItems() {
     cmdServices[9]->setEnabled(true);
+    // The grid is filled afresh: a row must be clicked again before it can be deleted.
+    cmdServices[10]->setEnabled(false);
     const std::vector<ItemRecord> items = ReadAllItems();
     const bool onlyCurrent = ckCategory->isChecked();
     const QString current = cboCategory->currentText();
@@ -539,13 +546,10 @@ void frmServices::Modify() {
     txtDescription[1]->setFocus();
 }
 
-bool frmServices::WholeNumberIn(QLineEdit *box, qint64 max) {
-    // Whole numbers only: a fraction would be rounded away without the user knowing. No count
-    // here is meaningful below zero (the picklist refuses stock at or below zero).
-    const std::optional<qint64> scaled = ScaledNumber(box->text(), 4);
-    if (scaled && *scaled % 10000 == 0 && *scaled >= 0 && *scaled / 10000 <= max)
+bool frmServices::WholeNumberIn(QLineEdit *box, const WholeRule &rule) {
+    if (AllowedWhole(box->text(), rule))
         return true;
-    RefuseEntry(box, WantedWholeNumber(0, max));
+    RefuseEntry(box, WantedWholeNumber(0, rule.Max));
     return false;
 }
 
@@ -568,7 +572,7 @@ void frmServices::SaveItem() {
     }
     if (!IsNumeric(txtOnHand->text())) {
         txtOnHand->setText(QStringLiteral("0"));
-        RefuseEntry(txtOnHand, WantedWholeNumber(0, 32767));
+        RefuseEntry(txtOnHand, WantedWholeNumber(0, OnHandRule.Max));
         return;
     }
     if (txtCost->text().isEmpty())
@@ -580,14 +584,15 @@ void frmServices::SaveItem() {
     // Nothing that would not fit its field reaches the file.
     for (QLineEdit *box : {txtCost, txtCharge[1], txtCharge[2]}) {
         const std::optional<Currency> amount = Currency::parse(box->text());
-        if (!amount || *amount < Currency()) {
-            RefuseEntry(box, WantedAmount());
+        if (!amount || !AmountAllowed(*amount)) {
+            RefuseEntry(box, amount ? AmountOfZeroOrMore : WantedAmount());
             return;
         }
     }
-    if (!WholeNumberIn(txtOnHand, 32767) ||
-        (!txtDiscountQty->text().isEmpty() && !WholeNumberIn(txtDiscountQty, 2147483647LL)) ||
-        !WholeNumberIn(txtReorderAmount, 32767) || !WholeNumberIn(txtReorderAt, 32767))
+    if (!WholeNumberIn(txtOnHand, OnHandRule) ||
+        (!txtDiscountQty->text().isEmpty() && !WholeNumberIn(txtDiscountQty, DiscountQtyRule)) ||
+        !WholeNumberIn(txtReorderAmount, ReorderAmountRule) ||
+        !WholeNumberIn(txtReorderAt, ReorderAtRule))
         return;
     if (!ModifyMode && ItemCount() >= MaxItemRecords) {
         MsgBox(QStringLiteral("The items file is full: it holds %1 items, the most it can hold.")
@@ -650,6 +655,10 @@ bool frmServices::SaveItemRow(int recordNumber, int gridRow) {
 }
 
 void frmServices::DeleteItem() {
+    if (fgItems->Row() < 1) {
+        cmdServices[10]->setEnabled(false);
+        return;
+    }
     if (MsgBox(QStringLiteral("This will DELETE the Selected Sales Item"),
                QMessageBox::Yes | QMessageBox::No,
                QStringLiteral("Delete Sales Item")) == QMessageBox::No)
@@ -684,6 +693,7 @@ void frmServices::DeleteItem() {
 
 void frmServices::SortGridInPlace() {
     fgItems->Sort(std::max(0, lstSortBy->currentRow()), FlexGrid::GenericAscending);
+    cmdServices[10]->setEnabled(false); // the chosen row has moved
     ckByCategory->setChecked(false);
 }
 

@@ -10,6 +10,7 @@ class QComboBox;
 class QGroupBox;
 class QLayout;
 class QLineEdit;
+struct WholeRule;
 class QListWidget;
 class QPushButton;
 
@@ -76,7 +77,7 @@ private:
     // Save Item and the three boxes that only an add or a change may fill.
     void SetItemEdit(bool enabled);
     void PrintTallySheets();
-    bool WholeNumberIn(QLineEdit *box, qint64 max);
+    bool WholeNumberIn(QLineEdit *box, const WholeRule &rule);
     QWidget *EntryFields();
     QWidget *Routines();
     QWidget *TallySheetsFrame();

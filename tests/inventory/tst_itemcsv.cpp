@@ -32,18 +32,18 @@ class TestItemCsv : public QObject {
     Q_OBJECT
 private slots:
     void everyFieldRoundTrips() {
-        ItemRecord extremes = Item("Valve, \"brass\"\r\nlead free", "Plumbing", -12345);
-        extremes.OnHand = -32768;
+        ItemRecord extremes = Item("Valve, \"brass\"\r\nlead free", "Plumbing", 12345);
+        extremes.OnHand = 32767;
         extremes.ReorderAmount = 32767;
-        extremes.ReorderAt = -1;
-        extremes.DiscountQty = -2147483647 - 1;
+        extremes.ReorderAt = 0;
+        extremes.DiscountQty = 2147483647;
         extremes.DiscountPrice = Currency::fromTenThousandths(9223372036854775807LL);
         const std::vector<ItemRecord> items = {
             extremes, Item(QString::fromUtf8("Caf\u00e9 filter\u00a0pad"), "\tHVAC", 1),
             Item(QString::fromUtf8("\ufeffMarked"), "")};
         const QByteArray csv = ItemsToCsv(items);
         QVERIFY(csv.startsWith("\xEF\xBB\xBF\"Description\",\"Category\",\"Cost\""));
-        QVERIFY(csv.contains(",-1.2345,3.99,-32768,"));
+        QVERIFY(csv.contains(",1.2345,3.99,32767,"));
         QString error;
         std::optional<ItemImport> plan = PlanItemImport(csv, {}, &error);
         QVERIFY2(plan, qPrintable(error));
@@ -99,12 +99,12 @@ private slots:
         QVERIFY2(plan, qPrintable(error));
         QCOMPARE(plan->Updated, 1);
         QCOMPARE(plan->Added, 0);
-        QCOMPARE(Refusals(*plan),
-                 QStringList(
-                     {"2: the cost \"abc\" is not an amount",
-                      "3: the on-hand count \"40000\" is not a whole number from -32768 to 32767",
-                      "5: the description is longer than 50 characters",
-                      "6: the description is empty"}));
+        QCOMPARE(
+            Refusals(*plan),
+            QStringList({"2: the cost \"abc\" is not an amount",
+                         "3: the on-hand count \"40000\" is not a whole number from 0 to 32767",
+                         "5: the description is longer than 50 characters",
+                         "6: the description is empty"}));
     }
 
     void fullFileTakesNoMore() {
