@@ -425,6 +425,7 @@ bool frmSetup::SaveBusiness(QString *error) {
 }
 
 void frmSetup::SetAddressStyle() {
+    HiddenZip = BusinessZip;
     if (BusinessZip.isEmpty() && BusinessName.isEmpty())
         cmdAddress->setText(InternationalStyle);
     if (IsNumeric(BusinessZip))
@@ -441,6 +442,7 @@ void frmSetup::cmdAddress_Click() {
         lblAddress[3]->setText(QStringLiteral("Address 3"));
         lblAddress[4]->setText(QStringLiteral("Address 4"));
         lblAddress[5]->hide();
+        HiddenZip = txtZip->text(); // given back when the user switches back
         txtZip->clear();
         txtZip->hide();
         txtSt->setFixedWidth(TwipsToPixels(5385));
@@ -453,7 +455,7 @@ void frmSetup::cmdAddress_Click() {
     lblAddress[3]->setText(QStringLiteral("City"));
     lblAddress[4]->setText(QStringLiteral("State"));
     lblAddress[5]->show();
-    txtZip->setText(BusinessZip);
+    txtZip->setText(HiddenZip);
     txtZip->show();
     txtZip->setFocus();
     txtSt->setFixedWidth(BoxWidth(txtSt, 390, 2));
@@ -526,14 +528,14 @@ void frmSetup::LoadPhoneSettings() {
         DetectedModemPort = port;
         LoadForm<frmDialer>()->ShowModemPort(port);
         const qint16 found = qint16(port > 0 ? port : 1);
-        // A port stored in "Phone.txt" or "InventoryInfo.txt" stays the one in force, and the
-        // port box shows it: a modem switched off at start-up must not cost the setting at
-        // the next save.
+        // A port stored in "Phone.txt" or "InventoryInfo.txt" stays the one in force.
         if (!m_portStored) {
             ModemPort = found;
-            txtModemPort->setText(QString::number(found));
             SavePhoneSettings();
         }
+        // The box shows the modem that answered, or else the port in force, so that saving
+        // this screen never stores 1 for a modem that was only switched off at start-up.
+        txtModemPort->setText(QString::number(port > 0 ? port : ModemPort));
     });
     const std::optional<PhoneSettings> stored = ReadPhoneSettings();
     PhoneEnabled = stored && stored->PhoneEnabled;

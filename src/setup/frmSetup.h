@@ -86,6 +86,8 @@ public:
     bool SavePhoneSettings(QString *error = nullptr);
     // What the modem search found once it has finished: 0 before, and when no modem answered.
     int DetectedModemPort = 0;
+    // The postal code while the international style hides its box.
+    QString HiddenZip;
 
     void LoadPrintColors();
     bool SavePrintColors(QString *error);

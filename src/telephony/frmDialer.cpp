@@ -12,9 +12,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
+
+// A modem answers a dial within a few seconds.
+int ModemAnswerTimeoutMs = 15000;
 
 QLabel *Named(const QString &name, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -23,6 +27,10 @@ QLabel *Named(const QString &name, const QString &text, QWidget *parent) {
 }
 
 } // namespace
+
+void SetModemAnswerTimeout(int milliseconds) {
+    ModemAnswerTimeoutMs = milliseconds;
+}
 
 frmDialer::frmDialer() : Form(QStringLiteral("frmDialer")) {
     setWindowTitle(QStringLiteral("Call ..............."));
@@ -143,6 +151,15 @@ frmDialer::frmDialer() : Form(QStringLiteral("frmDialer")) {
                                               : QStringLiteral("Show Help"));
     });
     connect(&Modem(), &ComPort::InputArrived, this, &frmDialer::ModemAnswered);
+    // A port that opens but has no modem behind it never answers: the call goes on without it.
+    DialWait = new QTimer(this);
+    DialWait->setSingleShot(true);
+    connect(DialWait, &QTimer::timeout, this, [this] {
+        if (!Dialing)
+            return;
+        Modem().Close();
+        CallWithoutModem(lblNumber->text(), true);
+    });
     connect(&Modem(), &ComPort::Failed, this, [this] {
         if (!Dialing)
             return;
@@ -186,16 +203,20 @@ void frmDialer::SaveSpeedDial() {
         MsgBox(QStringLiteral("The speed-dial list could not be saved."));
 }
 
+void frmDialer::CallWithoutModem(const QString &number, bool modemSilent) {
+    ResetDialer();
+    const bool handed = QDesktopServices::openUrl(QUrl(QStringLiteral("tel:") + number));
+    const QString modem =
+        modemSilent ? QStringLiteral("The modem did not answer") : QStringLiteral("No modem");
+    lblStatus->setText(
+        handed ? QStringLiteral("%1: %2 was handed to the phone program.").arg(modem, number)
+               : QStringLiteral("%1 and no phone program: dial %2 by hand.").arg(modem, number));
+}
+
 void frmDialer::Dial() {
     const QString number = lblNumber->text();
     if (!Modem().IsOpen()) {
-        // No modem to wait for: the desktop's phone program takes the call instead.
-        const bool handed = QDesktopServices::openUrl(QUrl(QStringLiteral("tel:") + number));
-        lblStatus->setText(
-            handed ? QStringLiteral("No modem: %1 was handed to the phone program.").arg(number)
-                   : QStringLiteral("No modem and no phone program: dial %1 by "
-                                    "hand.")
-                         .arg(number));
+        CallWithoutModem(number, false);
         return;
     }
     cmdNewDial->hide();
@@ -203,6 +224,7 @@ void frmDialer::Dial() {
     Modem().ClearInput();
     ModemReply.clear();
     Dialing = true;
+    DialWait->start(ModemAnswerTimeoutMs);
     Modem().Send("ATDT" + number.toLatin1() + ";\r");
 }
 
@@ -214,6 +236,7 @@ void frmDialer::ModemAnswered() {
     if (!ModemReply.contains(QLatin1String("OK")))
         return;
     Dialing = false;
+    DialWait->stop();
     lblStatus->setText(QStringLiteral("Pickup Receiver - Then Click Hangup"));
     Image2->show();
     cmdCancel->show();

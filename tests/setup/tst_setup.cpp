@@ -100,11 +100,15 @@ private slots:
         if (usa)
             QCOMPARE(setup->txtZip->text(), zip);
 
-        // The button switches, and switching back brings the saved ZIP back.
+        // The button switches, and switching back gives the postal code box what it held: the
+        // code just typed, not the one saved.
+        if (usa)
+            Type(setup->txtZip, "60614");
         QTest::mouseClick(setup->cmdAddress, Qt::LeftButton);
         QCOMPARE(setup->txtZip->isVisible(), !usa);
         QTest::mouseClick(setup->cmdAddress, Qt::LeftButton);
         QCOMPARE(setup->cmdAddress->text(), style);
+        QCOMPARE(setup->txtZip->text(), usa ? QString("60614") : zip);
     }
 
     void businessFileBothWays() {
