@@ -162,34 +162,43 @@ QWidget *frmServices::EntryFields() {
         ++slot;
     }
 
+    // Two label-and-box pairs a row, the long sentences on rows of their own: the screen has
+    // to fit beside the routines on a screen 1,024 pixels wide.
     auto *grid = new QGridLayout(frame);
     auto row = [&](int at, const QString &label, QWidget *field, int span = 1) {
         grid->addWidget(new QLabel(label, frame), at, 0);
         grid->addWidget(field, at, 1, 1, span);
     };
+    auto sentence = [&](int at, const QList<QWidget *> &words) {
+        auto *line = new QHBoxLayout;
+        for (QWidget *word : words)
+            line->addWidget(word);
+        line->addStretch();
+        grid->addLayout(line, at, 0, 1, 4);
+    };
     row(0, QStringLiteral("Description"), txtDescription[1], 3);
-    row(1, QStringLiteral("Current Category"), cboCategory);
-    grid->addWidget(ckClearItem, 1, 2, 1, 2);
-    row(2, QStringLiteral("Cost per Unit (what you pay)"), txtCost);
-    grid->addWidget(new QLabel(QStringLiteral("Sell Price"), frame), 2, 2);
-    grid->addWidget(txtCharge[1], 2, 3);
-    row(3, QStringLiteral("Currently On Hand (Units)"), txtOnHand);
-    grid->addWidget(new QLabel(QStringLiteral("Quantity Discount Price"), frame), 3, 2);
-    grid->addWidget(txtCharge[2], 3, 3);
-    auto *discount = new QHBoxLayout;
-    discount->addWidget(new QLabel(QStringLiteral("Apply Quantity Discount when"), frame));
-    discount->addWidget(txtDiscountQty);
-    discount->addWidget(new QLabel(QStringLiteral("or more Units Sold"), frame));
-    discount->addWidget(new QLabel(QStringLiteral("(Set to 0 to Disable)"), frame));
-    discount->addStretch();
-    grid->addLayout(discount, 4, 0, 1, 4);
-    row(5, QStringLiteral("Reorder (Units)"), txtReorderAmount);
-    grid->addWidget(new QLabel(QStringLiteral("when On Hand (Units) falls to:"), frame), 5, 2);
-    grid->addWidget(txtReorderAt, 5, 3);
-    grid->addLayout(buttons, 6, 0, 1, 4);
+    row(1, QStringLiteral("Current Category"), cboCategory, 2);
+    grid->addWidget(ckClearItem, 2, 1, 1, 3);
+    row(3, QStringLiteral("Cost per Unit (what you pay)"), txtCost);
+    grid->addWidget(new QLabel(QStringLiteral("Sell Price"), frame), 3, 2);
+    grid->addWidget(txtCharge[1], 3, 3);
+    row(4, QStringLiteral("Currently On Hand (Units)"), txtOnHand);
+    grid->addWidget(new QLabel(QStringLiteral("Quantity Discount Price"), frame), 4, 2);
+    grid->addWidget(txtCharge[2], 4, 3);
+    sentence(5, {new QLabel(QStringLiteral("Apply Quantity Discount when"), frame), txtDiscountQty,
+                 new QLabel(QStringLiteral("or more Units Sold"), frame),
+                 new QLabel(QStringLiteral("(Set to 0 to Disable)"), frame)});
+    sentence(6,
+             {new QLabel(QStringLiteral("Reorder (Units)"), frame), txtReorderAmount,
+              new QLabel(QStringLiteral("when On Hand (Units) falls to:"), frame), txtReorderAt});
+    grid->addLayout(buttons, 7, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    for (QLineEdit *box : {txtDiscountQty})
+    // Every figure box shows a large amount or count whole, however narrow the screen.
+    const int figure = fontMetrics().horizontalAdvance(QStringLiteral("$999,999.99")) + 12;
+    for (QLineEdit *box : {txtCost, txtCharge[1], txtCharge[2], txtOnHand})
+        box->setMinimumWidth(figure);
+    for (QLineEdit *box : {txtDiscountQty, txtReorderAmount, txtReorderAt})
         box->setFixedWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
     return frame;
 }
@@ -218,10 +227,10 @@ QWidget *frmServices::Routines() {
     ckCategory->setToolTip(
         QStringLiteral("reload the grid with only items from the current category"));
     grid->addWidget(ckByCategory, 0, 1);
-    grid->addWidget(lstSortBy, 1, 1, 2, 1);
-    grid->addWidget(ckCategory, 3, 1);
-
-    grid->setRowStretch(4, 1);
+    grid->addWidget(lstSortBy, 1, 1, 3, 1);
+    // Under both columns: its caption alone is nearly as wide as the two.
+    grid->addWidget(ckCategory, 4, 0, 1, 2);
+    grid->setRowStretch(5, 1);
     grid->setColumnStretch(1, 1);
     return frame;
 }

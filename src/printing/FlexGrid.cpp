@@ -7,9 +7,11 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 QString GridCell::text() const {
     switch (m_kind) {
@@ -197,7 +199,21 @@ FlexGrid::FlexGrid(const QString &name, QWidget *parent)
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
+    m_letterWidths.fill(-1);
     connect(this, &QAbstractItemView::clicked, this, [this] { emit Click(); });
+    // The view's own handling of these signals comes first (it was connected by setModel), so
+    // the header's sections are in place by the time the widths are worked out.
+    connect(m_model, &QAbstractItemModel::modelReset, this, &FlexGrid::MeasureAll);
+    connect(m_model, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex &, int first, int last) {
+                NoteChanged(QRect(QPoint(0, first), QPoint(Cols() - 1, last)));
+            });
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                NoteChanged(QRect(QPoint(topLeft.column(), topLeft.row()),
+                                  QPoint(bottomRight.column(), bottomRight.row())));
+            });
+    connect(m_model, &QAbstractItemModel::headerDataChanged, this, &FlexGrid::FitColumns);
 }
 
 void FlexGrid::SetCols(int cols) {
@@ -236,7 +252,11 @@ void FlexGrid::SetTopRow(int row) {
 }
 
 void FlexGrid::SetColWidthChars(int col, int characters) {
-    setColumnWidth(col, fontMetrics().averageCharWidth() * characters + 10);
+    if (col < 0 || col >= Cols())
+        return;
+    m_leastWidths.resize(size_t(Cols()), 0);
+    m_leastWidths[size_t(col)] = fontMetrics().averageCharWidth() * characters + 10;
+    FitColumns();
 }
 
 void FlexGrid::SetColAlignment(int col, Qt::Alignment alignment) {
@@ -334,6 +354,169 @@ void FlexGrid::Sort(int col, SortKind kind) {
         return x.value < y.value;
     });
     m_model->SortRows(order);
+}
+
+namespace {
+
+// Rows measured at most when many change at once: enough to learn how wide the names and
+// amounts of a column run, few enough that a body of 32,767 rows loads as fast as ever.
+constexpr int SampleRows = 256;
+
+} // namespace
+
+void FlexGrid::MeasureAll() {
+    const size_t cols = size_t(Cols());
+    m_cellWidths.assign(cols, 0);
+    m_textColumns.assign(cols, false);
+    m_leastWidths.resize(cols, 0);
+    m_changedCells.clear();
+    m_changedSpan = QRect();
+    m_measureSpan = false;
+    MeasureCells(QRect(0, 0, Cols(), Rows() - 1));
+    FitColumns();
+}
+
+void FlexGrid::NoteChanged(const QRect &cells) {
+    // A screen renumbering 32,767 rows changes them one cell at a time: the cells are measured
+    // once the screen is done, one by one while they are few, else as a sample.
+    m_changedSpan = m_changedSpan.isEmpty() ? cells : m_changedSpan.united(cells);
+    if (!m_measureSpan && cells.width() == 1 && cells.height() == 1 &&
+        m_changedCells.size() < size_t(SampleRows))
+        m_changedCells.push_back(cells.topLeft());
+    else
+        m_measureSpan = true;
+    if (!m_measureQueued) {
+        m_measureQueued = true;
+        QMetaObject::invokeMethod(this, &FlexGrid::MeasureChanged, Qt::QueuedConnection);
+    }
+}
+
+void FlexGrid::MeasureChanged() {
+    m_measureQueued = false;
+    bool wider = false;
+    if (m_measureSpan)
+        wider = MeasureCells(m_changedSpan);
+    else {
+        for (const QPoint &cell : m_changedCells)
+            wider = MeasureCells(QRect(cell, QSize(1, 1))) || wider;
+    }
+    m_changedCells.clear();
+    m_changedSpan = QRect();
+    m_measureSpan = false;
+    if (wider)
+        FitColumns();
+}
+
+bool FlexGrid::MeasureCells(const QRect &cells) {
+    const int first = std::max(0, cells.top()), last = std::min(cells.bottom(), Rows() - 2);
+    const int firstCol = std::max(0, cells.left()), lastCol = std::min(cells.right(), Cols() - 1);
+    if (cells.isEmpty() || first > last || firstCol > lastCol)
+        return false;
+    m_cellWidths.resize(size_t(Cols()), 0);
+    m_textColumns.resize(size_t(Cols()), false);
+    // A cell's text sits inside the focus frame's margin and the grid line.
+    const int padding =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) +
+        (showGrid() ? 1 : 0);
+    const QString currencySymbol = QLocale().currencySymbol();
+    const int count = last - first + 1;
+    const int measured = std::min(count, SampleRows);
+    bool wider = false;
+    for (int i = 0; i < measured; ++i) {
+        const int row = first + int(qint64(i) * count / measured) + 1;
+        for (int c = firstCol; c <= lastCol; ++c) {
+            const GridCell &cell = m_model->Cell(row, c);
+            const QString text = cell.text();
+            if (text.isEmpty())
+                continue;
+            const int width = int(std::ceil(TextWidth(text))) + padding;
+            if (width > m_cellWidths[size_t(c)]) {
+                m_cellWidths[size_t(c)] = width;
+                wider = true;
+            }
+            if (!m_textColumns[size_t(c)] && cell.kind() == GridCell::Text &&
+                !NumberOf(cell, text, currencySymbol)) {
+                m_textColumns[size_t(c)] = true;
+                wider = true;
+            }
+        }
+    }
+    return wider;
+}
+
+qreal FlexGrid::TextWidth(const QString &text) {
+    // Letter by letter from a table: laying out the text of every cell measured would cost a
+    // quarter of the time it takes to load the rows. Kerning draws letters together, so the
+    // letters added up are never narrower than the text laid out.
+    qreal width = 0;
+    for (const QChar letter : text) {
+        if (letter.unicode() >= m_letterWidths.size())
+            return QFontMetricsF(font()).horizontalAdvance(text);
+        qreal &advance = m_letterWidths[letter.unicode()];
+        if (advance < 0)
+            advance = QFontMetricsF(font()).horizontalAdvance(letter);
+        width += advance;
+    }
+    return width;
+}
+
+void FlexGrid::FitColumns() {
+    // Setting a width can bring a scroll bar and with it a narrower view, which fits again.
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    const int cols = Cols();
+    std::vector<int> widths(size_t(std::max(0, cols)), 0);
+    std::vector<int> takers; // the columns that share the room left over
+    int needed = 0, lastShown = -1;
+    for (int c = 0; c < cols; ++c) {
+        if (isColumnHidden(c))
+            continue;
+        const size_t at = size_t(c);
+        int &width = widths[at];
+        width = std::max(horizontalHeader()->sectionSizeHint(c),
+                         std::max(at < m_leastWidths.size() ? m_leastWidths[at] : 0,
+                                  at < m_cellWidths.size() ? m_cellWidths[at] : 0));
+        needed += width;
+        lastShown = c;
+        if (at < m_textColumns.size() && m_textColumns[at])
+            takers.push_back(c);
+    }
+    if (takers.empty() && lastShown >= 0)
+        takers.push_back(lastShown);
+    const int spare = viewport()->width() - needed;
+    if (spare > 0 && !takers.empty()) {
+        qint64 shared = 0;
+        for (int c : takers)
+            shared += widths[size_t(c)];
+        // In proportion to what each needs; the last one takes what rounding left.
+        int left = spare;
+        for (size_t i = 0; i + 1 < takers.size(); ++i) {
+            const int share =
+                int(qint64(spare) * widths[size_t(takers[i])] / std::max<qint64>(1, shared));
+            widths[size_t(takers[i])] += share;
+            left -= share;
+        }
+        widths[size_t(takers.back())] += left;
+    }
+    for (int c = 0; c < cols; ++c) {
+        if (!isColumnHidden(c) && columnWidth(c) != widths[size_t(c)])
+            setColumnWidth(c, widths[size_t(c)]);
+    }
+    m_fitting = false;
+}
+
+void FlexGrid::resizeEvent(QResizeEvent *event) {
+    QTableView::resizeEvent(event);
+    FitColumns();
+}
+
+void FlexGrid::changeEvent(QEvent *event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        m_letterWidths.fill(-1);
+        MeasureAll();
+    }
 }
 
 int FlexGrid::PageRows() const {

@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <array>
 #include <vector>
 
 // One cell of a grid. Numbers are kept as numbers and turned into text only when the cell is
@@ -77,7 +78,9 @@ private:
 };
 
 // The grid of the screens: a heading row over rows of cells, the current row and column,
-// in-place sorts, and the mouse wheel scrolling a page at a time.
+// in-place sorts, and the mouse wheel scrolling a page at a time. Every column is at least as
+// wide as the screen asked, its heading and the cells it holds; room to spare goes to the
+// columns of text (names, categories), or to the last column when none holds text.
 class FlexGrid : public QTableView {
     Q_OBJECT
 public:
@@ -100,7 +103,7 @@ public:
     void RemoveItem(int row);
     int TopRow() const;
     void SetTopRow(int row);
-    // Width of a column in characters of the grid's font, and its alignment.
+    // The least width of a column, in characters of the grid's font, and its alignment.
     void SetColWidthChars(int col, int characters);
     void SetColAlignment(int col, Qt::Alignment alignment);
 
@@ -116,9 +119,32 @@ signals:
 
 protected:
     void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Measures the body cells (x: column, y: model row), all of them while they are few, else
+    // an even sample of their rows; true when a column needs more room than it had.
+    bool MeasureCells(const QRect &cells);
+    void MeasureAll();
+    void NoteChanged(const QRect &cells);
+    void MeasureChanged();
+    // The width of a cell's text in the grid's font, never less than the text takes on screen.
+    qreal TextWidth(const QString &text);
+    // Sets every column to what it needs and shares out the room left in the view.
+    void FitColumns();
+
     FlexGridModel *m_model;
+    std::vector<int> m_leastWidths;        // as the screen asked
+    std::vector<int> m_cellWidths;         // the widest cell measured
+    std::vector<bool> m_textColumns;       // a measured cell held text that is no number
+    std::array<qreal, 256> m_letterWidths; // Latin-1 letters as measured, -1 before
+    // Cells changed and not measured yet: each of them, or all of the span they cover.
+    std::vector<QPoint> m_changedCells;
+    QRect m_changedSpan;
+    bool m_measureSpan = false;
+    bool m_measureQueued = false;
+    bool m_fitting = false;
 };
 
 // The mouse wheel over a screen scrolls its hooked grid a page per notch, whatever control

@@ -111,9 +111,16 @@ quint32 ValueOfColor(const QColor &color) {
     return quint32(color.red()) | quint32(color.green()) << 8 | quint32(color.blue()) << 16;
 }
 
+QSize CaptionButton::sizeHint() const {
+    QSize size = QPushButton::sizeHint();
+    if (!text().isEmpty())
+        size.rwidth() += fontMetrics().averageCharWidth();
+    return size;
+}
+
 QPushButton *CommandButton(const QString &name, const QString &caption, const QString &tip,
                            QWidget *parent) {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new CaptionButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(tip);
     return button;

@@ -2,9 +2,9 @@
 
 #include <QColor>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
-class QPushButton;
 class QToolButton;
 
 // A picture the user clicks, as the program's logo and tool images are.
@@ -49,6 +49,16 @@ inline int TwipsToPixels(int twips) {
 // The program's own pictures, drawn so that no picture file has to travel with it.
 QPixmap VelborLogo(int size);
 QPixmap OrangeToggle(int size);
+
+// A push button that asks for a little more room than its caption takes: at its bare size a
+// caption's last letters sit on the button's edge, and some fonts draw them past it.
+class CaptionButton : public QPushButton {
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
 
 // A push button with its object name, caption and tool-tip.
 QPushButton *CommandButton(const QString &name, const QString &caption, const QString &tip,

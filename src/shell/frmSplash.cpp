@@ -25,8 +25,8 @@ frmSplash::frmSplash() : Form(QStringLiteral("frmSplash")) {
     lblVersion = new QLabel(this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
 
-    cmdContinue = new QPushButton(QStringLiteral("Continue"), this);
-    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
+    cmdContinue =
+        CommandButton(QStringLiteral("cmdContinue"), QStringLiteral("Continue"), QString(), this);
     cmdContinue->setDefault(true);
 
     fraWelcome = new QGroupBox(this);

@@ -8,6 +8,7 @@
 #include "setup/frmSetup.h"
 #include "shell/BasicDiskRoutines.h"
 #include "shell/CommonDialog.h"
+#include "shell/Controls.h"
 #include "shell/Rev11Common.h"
 #include "stock/frmInventory.h"
 
@@ -103,9 +104,8 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
         optMainMenuSub[i]->installEventFilter(this);
         layout->addWidget(optMainMenuSub[i]);
     }
-    cmdGoto = new QPushButton(QStringLiteral("Goto the Selected Routine"), this);
-    cmdGoto->setObjectName(QStringLiteral("cmdGoto"));
-    cmdGoto->setToolTip(QStringLiteral("Starts the Selected Routine"));
+    cmdGoto = CommandButton(QStringLiteral("cmdGoto"), QStringLiteral("Goto the Selected Routine"),
+                            QStringLiteral("Starts the Selected Routine"), this);
     cmdGoto->setDefault(true);
     layout->addSpacing(8);
     layout->addWidget(cmdGoto);

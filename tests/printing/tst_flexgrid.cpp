@@ -23,6 +23,18 @@ void Fill(FlexGrid &grid, const QStringList &first) {
     }
 }
 
+// The view's own measure of the cells it shows in the column, as resizing to contents uses.
+int CellsNeed(const FlexGrid &grid, int col) {
+    return static_cast<const QAbstractItemView &>(grid).sizeHintForColumn(col);
+}
+
+QList<int> Widths(const FlexGrid &grid) {
+    QList<int> widths;
+    for (int c = 0; c < grid.Cols(); ++c)
+        widths << grid.columnWidth(c);
+    return widths;
+}
+
 void Wheel(QWidget *target, int delta, int times = 1) {
     QWheelEvent event(QPointF(10, 10), target->mapToGlobal(QPointF(10, 10)), QPoint(),
                       QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -96,6 +108,84 @@ private slots:
         QCOMPARE(Column(grid, 0), QStringList({"a", "c"}));
         grid.SetRows(1);
         QCOMPARE(grid.Row(), 0); // no body left, so no current row
+    }
+
+    // Every column shows its heading and its cells whole, and is never narrower than the
+    // screen asked; room to spare goes to the columns of text, else to the last column.
+    void columnsFitHeadingsAndCells_data() {
+        QTest::addColumn<QString>("headings"); // "|" between columns
+        QTest::addColumn<QList<int>>("least"); // characters, as the screen asks
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QList<int>>("takers"); // the columns that get the room to spare
+        QTest::newRow("names and categories share the room")
+            << "Description|Category|Cost (Unit)|On-Hand" << QList<int>{10, 8, 6, 4}
+            << QStringList{"Copper elbow 3/4 in sweat x sweat|Pipe & Fittings|$1,234.56|1200",
+                           "Ball valve|Valves|$2.00|7"}
+            << QList<int>{0, 1};
+        QTest::newRow("headings wider than asked")
+            << "Vendor Name|Account Number|Phone|Vendor Rec" << QList<int>{6, 5, 5, 3}
+            << QStringList{"Gulf Supply|A-1|813-555-0199|2"} << QList<int>{0, 1, 2};
+        QTest::newRow("asked wider than anything held")
+            << "Re-order|Description" << QList<int>{8, 57} << QStringList{"400|Tee"}
+            << QList<int>{1};
+        QTest::newRow("numbers only: the last column")
+            << "Qty|Cost|Rec" << QList<int>{3, 3, 3} << QStringList{"3|$12,345.00|9"}
+            << QList<int>{2};
+        QTest::newRow("no rows yet: the last column")
+            << "Name|Rec" << QList<int>{4, 3} << QStringList{} << QList<int>{1};
+    }
+    void columnsFitHeadingsAndCells() {
+        QFETCH(QString, headings);
+        QFETCH(QList<int>, least);
+        QFETCH(QStringList, rows);
+        QFETCH(QList<int>, takers);
+        QWidget screen;
+        auto *grid = new FlexGrid("grid", &screen);
+        const QStringList heads = headings.split('|');
+        grid->SetCols(int(heads.size()));
+        for (int c = 0; c < heads.size(); ++c) {
+            grid->SetTextMatrix(0, c, heads[c]);
+            grid->SetColWidthChars(c, least[c]);
+        }
+        grid->SetRows(int(rows.size()) + 1);
+        for (int r = 1; r <= rows.size(); ++r) {
+            const QStringList cells = rows[r - 1].split('|');
+            for (int c = 0; c < cells.size(); ++c)
+                grid->SetTextMatrix(r, c, cells[c]);
+        }
+        screen.resize(1200, 300);
+        grid->setGeometry(0, 0, 60, 300);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+
+        // Narrower than its columns need: it scrolls, and nothing is cut short.
+        const auto fitted = [&] {
+            QCOMPARE(CutHeadings(&screen), QStringList());
+            const int average = grid->fontMetrics().averageCharWidth();
+            for (int c = 0; c < grid->Cols(); ++c) {
+                QVERIFY2(grid->columnWidth(c) >= CellsNeed(*grid, c), qPrintable(heads[c]));
+                QVERIFY2(grid->columnWidth(c) >= least[c] * average, qPrintable(heads[c]));
+            }
+        };
+        fitted();
+        const QList<int> needed = Widths(*grid);
+        QVERIFY(grid->horizontalHeader()->length() > grid->viewport()->width());
+
+        // Wider: the room left over goes to the takers alone, and all of it.
+        grid->resize(1100, 300);
+        fitted();
+        const QList<int> wide = Widths(*grid);
+        for (int c = 0; c < grid->Cols(); ++c)
+            QVERIFY2((wide[c] > needed[c]) == takers.contains(c), qPrintable(heads[c]));
+        QCOMPARE(grid->horizontalHeader()->length(), grid->viewport()->width());
+
+        // A longer text put into a cell later widens its column, once the screen is done.
+        if (!rows.isEmpty()) {
+            grid->resize(60, 300);
+            grid->SetTextMatrix(1, grid->Cols() - 1, "Stainless steel hex nipple 1/2 in");
+            Settle();
+            fitted();
+        }
     }
 
     void wheelScrollsAPage_data() {

@@ -9,11 +9,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 
 #include <deque>
@@ -94,6 +96,29 @@ int RowOf(const FlexGrid *grid, const QString &text, int col) {
             return r;
     }
     return -1;
+}
+
+QStringList CutHeadings(const QWidget *window) {
+    QStringList cut;
+    for (const FlexGrid *grid : window->findChildren<FlexGrid *>()) {
+        if (!grid->isVisible())
+            continue;
+        const QHeaderView *header = grid->horizontalHeader();
+        const int margins =
+            2 * header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        for (int c = 0; c < grid->Cols(); ++c) {
+            const QString heading = grid->TextMatrix(0, c);
+            if (header->isSectionHidden(c) || heading.isEmpty())
+                continue;
+            const int needed = header->fontMetrics().horizontalAdvance(heading) + margins;
+            if (header->sectionSize(c) < needed)
+                cut << QStringLiteral("%1 \"%2\": %3 of %4 pixels")
+                           .arg(grid->objectName(), heading)
+                           .arg(header->sectionSize(c))
+                           .arg(needed);
+        }
+    }
+    return cut;
 }
 
 void ClickRow(FlexGrid *grid, int row) {

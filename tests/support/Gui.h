@@ -36,6 +36,9 @@ class FlexGrid;
 class QLineEdit;
 // The first grid row showing the text in the column, or -1.
 int RowOf(const FlexGrid *grid, const QString &text, int col = 0);
+// The headings of the window's visible grids that are wider than their column, each with the
+// grid's name and the room it has and needs; empty when every heading can be read whole.
+QStringList CutHeadings(const QWidget *window);
 // Clicks the row (scrolled into view) as the user would.
 void ClickRow(FlexGrid *grid, int row);
 // Chooses the main menu's routine option and presses Go, as the user does; the screen it
