@@ -238,6 +238,7 @@ QGroupBox *frmPriceBook::RFQFrame() {
     lstVendors = List(QStringLiteral("lstVendors"), frame);
     lstVendors->setToolTip(QStringLiteral("A PO can only be submitted to 1 Supplier"));
     txtRFQ = new QPlainTextEdit(frame);
+    txtRFQ->setTabChangesFocus(true);
     txtRFQ->setObjectName(QStringLiteral("txtRFQ"));
 
     struct Button {

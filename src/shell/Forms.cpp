@@ -2,6 +2,7 @@
 
 #include "shell/Rev11Common.h"
 #include "shell/ScreenLayout.h"
+#include "shell/TabOrder.h"
 
 #include <QCloseEvent>
 #include <QPointer>
@@ -22,6 +23,26 @@ void Form::Form_Load() {
         m_placement = SavedLayout(LayoutKey(), objectName());
     if (!m_placement.isEmpty())
         restoreGeometry(m_placement);
+}
+
+void Form::ArrangeTabOrder() {
+    m_tabStops.clear();
+    for (QWidget *stop : ReadingTabOrder(this))
+        m_tabStops << stop;
+}
+
+bool Form::focusNextPrevChild(bool next) {
+    // Qt's own chain follows the order the controls were made in, which is not the screen's.
+    QList<QWidget *> stops;
+    for (const QPointer<QWidget> &stop : m_tabStops) {
+        if (stop)
+            stops << stop;
+    }
+    if (QWidget *to = NextTabStop(stops, focusWidget(), next)) {
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }
 
 void Form::Form_QueryUnload(int unloadMode) {

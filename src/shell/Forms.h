@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -19,6 +20,8 @@ public:
     virtual void Form_Unload();
 
     void setVisible(bool visible) override;
+    // The tab stops in the screen's reading order, worked out once it is built.
+    void ArrangeTabOrder();
 
 protected:
     explicit Form(const QString &formName);
@@ -28,11 +31,14 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Tab and Shift+Tab go through the screen's tab stops.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Where the screen was when last hidden (or as the last run left it), so that showing it
     // again puts it back exactly there.
     QByteArray m_placement;
+    QList<QPointer<QWidget>> m_tabStops;
 };
 
 // The loaded screen of that name, or null.
@@ -51,5 +57,6 @@ template <class T> T *LoadForm() {
     T *form = new T();
     RegisterLoadedForm(form);
     form->Form_Load();
+    form->ArrangeTabOrder();
     return form;
 }
