@@ -731,3 +731,12 @@ void frmServices::SaveLocations() {
     if (!SaveLocationsFile(names, &error))
         MsgBox(error);
 }
+
+// Save Item and Cancel Add New or Modify, enabled only while an item is being edited.
+QAbstractButton *frmServices::EnterButton() const {
+    return cmdServices[13];
+}
+
+QAbstractButton *frmServices::EscapeButton() const {
+    return cmdServices[14];
+}

@@ -619,3 +619,8 @@ void frmPriceBook::SaveRFQText() {
         MsgBox(QStringLiteral("The request could not be saved in the file %1.")
                    .arg(DataFilePath(QStringLiteral("/RFQ.txt"))));
 }
+
+// The request for quotation's frame is the one place with a Cancel.
+QAbstractButton *frmPriceBook::EscapeButton() const {
+    return cmdRFQ[4];
+}

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 
@@ -43,6 +44,23 @@ bool Form::focusNextPrevChild(bool next) {
         return true;
     }
     return QWidget::focusNextPrevChild(next);
+}
+
+void Form::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if ((enter || escape) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QAbstractButton *button = nullptr;
+        if (enter)
+            button = qobject_cast<QPushButton *>(focusWidget());
+        if (!button)
+            button = enter ? EnterButton() : EscapeButton();
+        if (button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form::Form_QueryUnload(int unloadMode) {

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+class QAbstractButton;
+
 // A screen of the program: one instance at a time, loaded on first use, hidden rather than
 // destroyed between uses, and unloaded when the program ends (or where a screen says so).
 class Form : public QWidget {
@@ -33,6 +35,11 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Tab and Shift+Tab go through the screen's tab stops.
     bool focusNextPrevChild(bool next) override;
+    // Enter presses the button that has the focus, else the screen's main action where the user
+    // is; Esc presses the screen's Cancel. Either does nothing when its button is not there.
+    void keyPressEvent(QKeyEvent *event) override;
+    virtual QAbstractButton *EnterButton() const { return nullptr; }
+    virtual QAbstractButton *EscapeButton() const { return nullptr; }
 
 private:
     // Where the screen was when last hidden (or as the last run left it), so that showing it

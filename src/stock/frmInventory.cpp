@@ -488,3 +488,13 @@ void frmInventory::LeaveToMenu() {
         return;
     ReturnToMainMenu(this);
 }
+
+// Add Items to Picklist (Save New Item Count for returns) once units are typed; Cancel Picklist
+// on the print set-up.
+QAbstractButton *frmInventory::EnterButton() const {
+    return txtUnits->text().isEmpty() ? nullptr : cmdServices[1];
+}
+
+QAbstractButton *frmInventory::EscapeButton() const {
+    return cmdServices[3];
+}

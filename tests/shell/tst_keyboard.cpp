@@ -1,7 +1,9 @@
 #include "contacts/VendorFile.h"
 #include "contacts/frmContacts.h"
+#include "inventory/ItemFile.h"
 #include "inventory/frmServices.h"
 #include "pricebook/frmPriceBook.h"
+#include "printing/FlexGrid.h"
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
 #include "shell/frmSplash.h"
@@ -12,9 +14,12 @@
 #include "telephony/frmDialer.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -130,6 +135,95 @@ private slots:
             const bool sameRow = qAbs(a.center().y() - b.center().y()) < a.height() / 2;
             QVERIFY2(sameRow ? b.left() > a.left() : b.top() > a.top(),
                      qPrintable(Name(before) + " comes before " + Name(w)));
+        }
+    }
+
+    // Enter does the main action where the user is, Esc the screen's Cancel, and neither does
+    // anything where there is none.
+    void enterAndEscape_data() {
+        QTest::addColumn<int>("scenario");
+        const char *names[] = {"main menu Enter",         "main menu Esc",
+                               "new item Enter",          "new item Esc",
+                               "browsing items Enter",    "picklist units Enter",
+                               "picklist no units Enter", "contact search Enter",
+                               "contact add new Esc",     "dialer Enter"};
+        for (int k = 0; k < int(std::size(names)); ++k)
+            QTest::newRow(names[k]) << k;
+    }
+    void enterAndEscape() {
+        QFETCH(int, scenario);
+        const auto press = [](QWidget *in, Qt::Key key) {
+            QApplication::setActiveWindow(in->window());
+            in->setFocus();
+            QTest::keyClick(in, key);
+        };
+        switch (scenario) {
+        case 0:
+        case 1: {
+            frmStartup *menu = LoadForm<frmStartup>();
+            menu->show();
+            menu->optMainMenuSub[4]->setChecked(true);
+            press(menu->optMainMenuSub[4], scenario == 0 ? Qt::Key_Return : Qt::Key_Escape);
+            QCOMPARE(ScreenVisible("frmServices"), scenario == 0);
+            QCOMPARE(menu->isVisible(), scenario == 1);
+            break;
+        }
+        case 2:
+        case 3:
+        case 4: {
+            auto *items = static_cast<frmServices *>(OpenRoutine(4));
+            if (scenario != 4) {
+                items->cmdServices[8]->click(); // Add New
+                Type(items->txtDescription[1], "Brass tee");
+                Type(items->txtCharge[1], "3.50");
+                Type(items->txtCharge[2], "3.00");
+                Type(items->txtOnHand, "4");
+            }
+            press(scenario == 4 ? static_cast<QWidget *>(items->fgItems) : items->txtOnHand,
+                  scenario == 3 ? Qt::Key_Escape : Qt::Key_Return);
+            QCOMPARE(int(ItemCount()), scenario == 2 ? 2 : 1);
+            QVERIFY(!items->cmdServices[13]->isEnabled()); // no item being edited
+            QVERIFY(items->isVisible());
+            break;
+        }
+        case 5:
+        case 6: {
+            auto *pick = static_cast<frmInventory *>(OpenRoutine(3));
+            ClickRow(pick->fgItems, 1);
+            if (scenario == 5)
+                Type(pick->txtUnits, "2");
+            press(pick->txtUnits, Qt::Key_Return);
+            QCOMPARE(pick->fgPicklist->Rows(), scenario == 5 ? 3 : 2);
+            break;
+        }
+        case 7: {
+            auto *contacts = static_cast<frmContacts *>(OpenRoutine(1));
+            contacts->Command1[0]->click();
+            contacts->optSearch[0]->click(); // by name
+            Type(contacts->txtSearchfor, "Gulf");
+            press(contacts->txtSearchfor, Qt::Key_Return);
+            // The one vendor found is shown.
+            QVERIFY(!contacts->txtSearchfor->isVisible());
+            QCOMPARE(contacts->txtContact[1]->text(), QString("Gulf Supply"));
+            break;
+        }
+        case 8: {
+            auto *contacts = static_cast<frmContacts *>(OpenRoutine(1));
+            contacts->mnuAdd->trigger();
+            QVERIFY(contacts->Command1[1]->isEnabled());
+            press(contacts->txtContact[1], Qt::Key_Escape);
+            QVERIFY(!contacts->Command1[1]->isEnabled());
+            QCOMPARE(contacts->txtContact[1]->text(), QString("Gulf Supply"));
+            break;
+        }
+        default: {
+            frmDialer *dialer = LoadForm<frmDialer>();
+            dialer->lblNumber->setText("555-0100");
+            dialer->show();
+            press(dialer->ckDial1, Qt::Key_Return);
+            QVERIFY(dialer->lblStatus->text().contains("555-0100"));
+            QVERIFY(dialer->cmdNewDial->isVisible()); // ready again
+        }
         }
     }
 };
