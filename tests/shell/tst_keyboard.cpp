@@ -142,11 +142,17 @@ private slots:
     // anything where there is none.
     void enterAndEscape_data() {
         QTest::addColumn<int>("scenario");
-        const char *names[] = {"main menu Enter",         "main menu Esc",
-                               "new item Enter",          "new item Esc",
-                               "browsing items Enter",    "picklist units Enter",
-                               "picklist no units Enter", "contact search Enter",
-                               "contact add new Esc",     "dialer Enter"};
+        const char *names[] = {"main menu Enter",
+                               "main menu Esc",
+                               "new item Enter",
+                               "new item Esc",
+                               "browsing items Enter",
+                               "picklist units Enter",
+                               "picklist no units Enter",
+                               "contact search Enter",
+                               "contact add new Esc",
+                               "dialer Enter",
+                               "item Alt+A"};
         for (int k = 0; k < int(std::size(names)); ++k)
             QTest::newRow(names[k]) << k;
     }
