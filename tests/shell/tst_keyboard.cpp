@@ -11,6 +11,7 @@
 #include "stock/frmInventory.h"
 #include "support/Gui.h"
 #include "support/Items.h"
+#include "telephony/ComPort.h"
 #include "telephony/frmDialer.h"
 
 #include <QAbstractButton>
@@ -92,6 +93,8 @@ class TestKeyboard : public QObject {
 
 private slots:
     void init() {
+        // No modem, whatever serial ports this machine has.
+        SetComPortDevicePattern(QStringLiteral("/nonexistent/com%1"));
         data.emplace();
         data->write("/MyBusinessData.txt", AceBusinessData);
         ItemRecord item;
@@ -106,6 +109,7 @@ private slots:
     void cleanup() {
         QVERIFY(EndScreenTest());
         data.reset();
+        SetComPortDevicePattern(QString());
     }
 
     // Tab goes through the entry fields as they read, frame by frame, then the buttons.
