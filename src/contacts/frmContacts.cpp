@@ -639,3 +639,12 @@ void frmContacts::cmdExit_Click() {
     fraSearch->hide();
     ReturnToMainMenu(this);
 }
+
+// Start Search from the search box; Cancel Add New while a new vendor is being entered.
+QAbstractButton *frmContacts::EnterButton() const {
+    return focusWidget() == txtSearchfor ? cmdStartSearch : nullptr;
+}
+
+QAbstractButton *frmContacts::EscapeButton() const {
+    return Command1[1];
+}

@@ -75,6 +75,8 @@ public:
     void cmdExit_Click();
 
 protected:
+    QAbstractButton *EnterButton() const override;
+    QAbstractButton *EscapeButton() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

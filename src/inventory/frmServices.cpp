@@ -148,11 +148,12 @@ QWidget *frmServices::EntryFields() {
     ckClearItem->setObjectName(QStringLiteral("ckClearItem"));
     ckClearItem->setToolTip(QStringLiteral("Use to create additional items within a category"));
 
-    const Action actions[] = {{8, "Add New", "Allows addition of an item"},
-                              {9, "Modify", "Allows changes to the current selected item"},
-                              {13, "Save Item", "Save the currently selected item"},
-                              {14, "Cancel Add New or Modify", "cancels the current action"},
-                              {10, "Delete Item", "Deletes the current item from File"},
+    // The frequent actions have access keys, clear of those of the other buttons here.
+    const Action actions[] = {{8, "&Add New", "Allows addition of an item"},
+                              {9, "&Modify", "Allows changes to the current selected item"},
+                              {13, "&Save Item", "Save the currently selected item"},
+                              {14, "&Cancel Add New or Modify", "cancels the current action"},
+                              {10, "&Delete Item", "Deletes the current item from File"},
                               {11, "Clear Item", "clears data for this item"},
                               {24, "Clear Prices", "clears the sell and discount prices"}};
     auto *buttons = new QGridLayout;
@@ -739,4 +740,13 @@ void frmServices::SaveLocations() {
     QString error;
     if (!SaveLocationsFile(names, &error))
         MsgBox(error);
+}
+
+// Save Item and Cancel Add New or Modify, enabled only while an item is being edited.
+QAbstractButton *frmServices::EnterButton() const {
+    return cmdServices[13];
+}
+
+QAbstractButton *frmServices::EscapeButton() const {
+    return cmdServices[14];
 }

@@ -64,6 +64,8 @@ public:
     void LoadLocations();
 
 protected:
+    QAbstractButton *EnterButton() const override;
+    QAbstractButton *EscapeButton() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

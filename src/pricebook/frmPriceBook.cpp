@@ -238,6 +238,7 @@ QGroupBox *frmPriceBook::RFQFrame() {
     lstVendors = List(QStringLiteral("lstVendors"), frame);
     lstVendors->setToolTip(QStringLiteral("A PO can only be submitted to 1 Supplier"));
     txtRFQ = new QPlainTextEdit(frame);
+    txtRFQ->setTabChangesFocus(true);
     txtRFQ->setObjectName(QStringLiteral("txtRFQ"));
 
     struct Button {
@@ -617,4 +618,9 @@ void frmPriceBook::SaveRFQText() {
     if (!WriteRFQFile(RequestText()))
         MsgBox(QStringLiteral("The request could not be saved in the file %1.")
                    .arg(DataFilePath(QStringLiteral("/RFQ.txt"))));
+}
+
+// The request for quotation's frame is the one place with a Cancel.
+QAbstractButton *frmPriceBook::EscapeButton() const {
+    return cmdRFQ[4];
 }

@@ -69,6 +69,7 @@ public:
     QString RequestText() const;
 
 protected:
+    QAbstractButton *EscapeButton() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // The screen opens at its designed size each time; only its last size is kept.
     bool RestoresLayout() const override { return false; }

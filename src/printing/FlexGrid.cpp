@@ -193,6 +193,8 @@ FlexGrid::FlexGrid(const QString &name, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are chosen whole: Tab leaves the grid for the next control instead of the next cell.
+    setTabKeyNavigation(false);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setWordWrap(false);
     verticalHeader()->hide();

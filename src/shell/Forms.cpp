@@ -2,9 +2,11 @@
 
 #include "shell/Rev11Common.h"
 #include "shell/ScreenLayout.h"
+#include "shell/TabOrder.h"
 
 #include <QCloseEvent>
 #include <QPointer>
+#include <QPushButton>
 
 namespace {
 
@@ -22,6 +24,43 @@ void Form::Form_Load() {
         m_placement = SavedLayout(LayoutKey(), objectName());
     if (!m_placement.isEmpty())
         restoreGeometry(m_placement);
+}
+
+void Form::ArrangeTabOrder() {
+    m_tabStops.clear();
+    for (QWidget *stop : ReadingTabOrder(this))
+        m_tabStops << stop;
+}
+
+bool Form::focusNextPrevChild(bool next) {
+    // Qt's own chain follows the order the controls were made in, which is not the screen's.
+    QList<QWidget *> stops;
+    for (const QPointer<QWidget> &stop : m_tabStops) {
+        if (stop)
+            stops << stop;
+    }
+    if (QWidget *to = NextTabStop(stops, focusWidget(), next)) {
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void Form::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool escape = event->key() == Qt::Key_Escape;
+    if ((enter || escape) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        QAbstractButton *button = nullptr;
+        if (enter)
+            button = qobject_cast<QPushButton *>(focusWidget());
+        if (!button)
+            button = enter ? EnterButton() : EscapeButton();
+        if (button && button->isVisible() && button->isEnabled()) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Form::Form_QueryUnload(int unloadMode) {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+
+class QAbstractButton;
 
 // A screen of the program: one instance at a time, loaded on first use, hidden rather than
 // destroyed between uses, and unloaded when the program ends (or where a screen says so).
@@ -19,6 +22,8 @@ public:
     virtual void Form_Unload();
 
     void setVisible(bool visible) override;
+    // The tab stops in the screen's reading order, worked out once it is built.
+    void ArrangeTabOrder();
 
 protected:
     explicit Form(const QString &formName);
@@ -28,11 +33,19 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // Tab and Shift+Tab go through the screen's tab stops.
+    bool focusNextPrevChild(bool next) override;
+    // Enter presses the button that has the focus, else the screen's main action where the user
+    // is; Esc presses the screen's Cancel. Either does nothing when its button is not there.
+    void keyPressEvent(QKeyEvent *event) override;
+    virtual QAbstractButton *EnterButton() const { return nullptr; }
+    virtual QAbstractButton *EscapeButton() const { return nullptr; }
 
 private:
     // Where the screen was when last hidden (or as the last run left it), so that showing it
     // again puts it back exactly there.
     QByteArray m_placement;
+    QList<QPointer<QWidget>> m_tabStops;
 };
 
 // The loaded screen of that name, or null.
@@ -51,5 +64,6 @@ template <class T> T *LoadForm() {
     T *form = new T();
     RegisterLoadedForm(form);
     form->Form_Load();
+    form->ArrangeTabOrder();
     return form;
 }

@@ -222,3 +222,8 @@ void ReturnToMainMenu(QWidget *leaving) {
     leaving->hide();
     LoadForm<frmStartup>()->show();
 }
+
+// "Goto the Selected Routine", on the main menu.
+QAbstractButton *frmStartup::EnterButton() const {
+    return cmdGoto;
+}

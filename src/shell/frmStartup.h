@@ -46,6 +46,7 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    QAbstractButton *EnterButton() const override;
 };
 
 // Leaves a routine screen for the main menu: the screen hides, the menu shows (and so

@@ -85,7 +85,7 @@ frmInventory::frmInventory() : Form(QStringLiteral("frmInventory")) {
     fgPicklist->SetColAlignment(0, Qt::AlignHCenter);
     fgPicklist->SetColAlignment(1, Qt::AlignLeft);
     cmdServices[4] = CommandButton(QStringLiteral("cmdServices_4"),
-                                   QStringLiteral("  Items Complete  Prepare Picklist"),
+                                   QStringLiteral("  &Items Complete  Prepare Picklist"),
                                    QStringLiteral("Prepare to print the picklist"), this);
     m_picklistColumn = new QWidget(this);
     auto *picklist = new QVBoxLayout(m_picklistColumn);
@@ -153,7 +153,7 @@ QWidget *frmInventory::SelectionFrame() {
     lblReturn = new QLabel(QStringLiteral("Return to Inventory"), frame);
     lblReturn->setObjectName(QStringLiteral("lblReturn"));
     cmdServices[1] =
-        CommandButton(QStringLiteral("cmdServices_1"), QStringLiteral("Add Items to Picklist"),
+        CommandButton(QStringLiteral("cmdServices_1"), QStringLiteral("&Add Items to Picklist"),
                       QStringLiteral("Save the currently selected item"), frame);
     lblSelectionAdded = WrappedLabel(
         QStringLiteral("The selected item has been added to the picklist. Select another item "
@@ -187,7 +187,7 @@ QWidget *frmInventory::PicklistFrame() {
     txtPick->setObjectName(QStringLiteral("txtPick"));
     txtPick->setTabChangesFocus(true);
     cmdServices[2] =
-        CommandButton(QStringLiteral("cmdServices_2"), QStringLiteral("Print Pick List"),
+        CommandButton(QStringLiteral("cmdServices_2"), QStringLiteral("&Print Pick List"),
                       QStringLiteral("Print the picklist"), frame);
     cmdServices[3] =
         CommandButton(QStringLiteral("cmdServices_3"), QStringLiteral("Cancel Picklist"),
@@ -240,8 +240,8 @@ void frmInventory::SetMode(bool picklist) {
     fraPick->setVisible(picklist);
     lblReturn->setVisible(!picklist);
     fraReturn->setVisible(!picklist);
-    cmdServices[1]->setText(picklist ? QStringLiteral("Add Items to Picklist")
-                                     : QStringLiteral("Save New Item Count"));
+    cmdServices[1]->setText(picklist ? QStringLiteral("&Add Items to Picklist")
+                                     : QStringLiteral("&Save New Item Count"));
     mnuPicklist->setEnabled(picklist);
     // A return has no lines to schedule.
     m_picklistColumn->setVisible(picklist);
@@ -487,4 +487,14 @@ void frmInventory::LeaveToMenu() {
     if (ItemsChanged && !SaveItems())
         return;
     ReturnToMainMenu(this);
+}
+
+// Add Items to Picklist (Save New Item Count for returns) once units are typed; Cancel Picklist
+// on the print set-up.
+QAbstractButton *frmInventory::EnterButton() const {
+    return txtUnits->text().isEmpty() ? nullptr : cmdServices[1];
+}
+
+QAbstractButton *frmInventory::EscapeButton() const {
+    return cmdServices[3];
 }

@@ -63,6 +63,10 @@ public:
     void cmdServices_Click(int Index);
     void fgItems_Click();
 
+protected:
+    QAbstractButton *EnterButton() const override;
+    QAbstractButton *EscapeButton() const override;
+
 private:
     void AddToPicklist();
     void SaveNewItemCount();

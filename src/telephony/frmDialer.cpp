@@ -304,3 +304,7 @@ void frmDialer::cmdSpeedDialer_Click(int Index) {
         break;
     }
 }
+
+QAbstractButton *frmDialer::EnterButton() const {
+    return cmdNewDial;
+}

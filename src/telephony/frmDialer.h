@@ -63,6 +63,7 @@ public:
     void ShowModemPort(int port);
 
 protected:
+    QAbstractButton *EnterButton() const override;
     QString LayoutKey() const override { return QStringLiteral("VelborProposal"); }
 
 private:

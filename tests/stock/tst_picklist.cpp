@@ -282,7 +282,7 @@ private slots:
         WriteItems({Item("Elbow", 0), Item("Tee", 7), Item("Cap", 32760)});
         Open(Return);
         QCOMPARE(screen->lblRoutine->text(), QString("Returning items to Stock"));
-        QCOMPARE(screen->cmdServices[1]->text(), QString("Save New Item Count"));
+        QCOMPARE(screen->cmdServices[1]->text(), QString("&Save New Item Count"));
         QVERIFY(!screen->mnuPicklist->isEnabled());
         QVERIFY(Enter("Elbow", 4)); // an item at zero can be restocked
         QVERIFY(Enter("Tee", 3));
