@@ -6,9 +6,6 @@
 #include <QFile>
 
 #include <algorithm>
-#endif
-
-#ifdef VELBOR_HAVE_CUPS
 
 bool CupsAvailable() {
     return true;

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 QString GridCell::text() const {
     switch (m_kind) {
@@ -371,41 +372,23 @@ void FlexGrid::MeasureAll() {
     m_cellWidths.assign(cols, 0);
     m_textColumns.assign(cols, false);
     m_leastWidths.resize(cols, 0);
-    m_changedCells.clear();
     m_changedSpan = QRect();
-    m_measureSpan = false;
     MeasureCells(QRect(0, 0, Cols(), Rows() - 1));
     FitColumns();
 }
 
 void FlexGrid::NoteChanged(const QRect &cells) {
-    // A screen renumbering 32,767 rows changes them one cell at a time: the cells are measured
-    // once the screen is done, one by one while they are few, else as a sample.
-    m_changedSpan = m_changedSpan.isEmpty() ? cells : m_changedSpan.united(cells);
-    if (!m_measureSpan && cells.width() == 1 && cells.height() == 1 &&
-        m_changedCells.size() < size_t(SampleRows))
-        m_changedCells.push_back(cells.topLeft());
-    else
-        m_measureSpan = true;
-    if (!m_measureQueued) {
-        m_measureQueued = true;
+    // A screen renumbering 32,767 rows changes them one cell at a time: what changed is
+    // measured once the screen is done, as a sample when it is many rows.
+    const bool queued = !m_changedSpan.isEmpty();
+    m_changedSpan = queued ? m_changedSpan.united(cells) : cells;
+    if (!queued)
         QMetaObject::invokeMethod(this, &FlexGrid::MeasureChanged, Qt::QueuedConnection);
-    }
 }
 
 void FlexGrid::MeasureChanged() {
-    m_measureQueued = false;
-    bool wider = false;
-    if (m_measureSpan)
-        wider = MeasureCells(m_changedSpan);
-    else {
-        for (const QPoint &cell : m_changedCells)
-            wider = MeasureCells(QRect(cell, QSize(1, 1))) || wider;
-    }
-    m_changedCells.clear();
-    m_changedSpan = QRect();
-    m_measureSpan = false;
-    if (wider)
+    const QRect changed = std::exchange(m_changedSpan, QRect());
+    if (MeasureCells(changed))
         FitColumns();
 }
 

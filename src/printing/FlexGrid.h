@@ -139,11 +139,8 @@ private:
     std::vector<int> m_cellWidths;         // the widest cell measured
     std::vector<bool> m_textColumns;       // a measured cell held text that is no number
     std::array<qreal, 256> m_letterWidths; // Latin-1 letters as measured, -1 before
-    // Cells changed and not measured yet: each of them, or all of the span they cover.
-    std::vector<QPoint> m_changedCells;
-    QRect m_changedSpan;
-    bool m_measureSpan = false;
-    bool m_measureQueued = false;
+    QRect m_changedSpan;                   // the cells changed and not measured yet
+
     bool m_fitting = false;
 };
 

@@ -103,28 +103,19 @@ void SetNameFont(int nameSize) {
 
 } // namespace
 
-double BusinessHeaderHeight(int nameSize) {
-    Printer &printer = Printer::Current();
-    const double size = printer.FontSize();
-    const bool bold = printer.FontBold(), underline = printer.FontUnderline();
-    SetNameFont(nameSize);
-    double height = printer.TextHeight();
-    SetPrintFont(10, false, false);
-    height += (BusinessHeaderLines().size() - 1) * printer.TextHeight();
-    printer.SetFontSize(size);
-    printer.SetFontBold(bold);
-    printer.SetFontUnderline(underline);
-    return height;
-}
-
-double PrintBusinessHeader(double x, double y, int nameSize, double width) {
+double PrintBusinessHeader(double x, double y, int nameSize, double width, double foot) {
     Printer &printer = Printer::Current();
     const double at = x * Inch;
     if (width <= 0)
         width = printer.ScaleWidth() - at;
     const QStringList lines = BusinessHeaderLines();
-    MoveToInches(x, y);
+    SetPrintFont(10, false, false);
+    const double below = (lines.size() - 1) * printer.TextHeight();
     SetNameFont(nameSize);
+    MoveToInches(x, y);
+    // A header that would run past its foot starts higher instead.
+    if (foot > 0)
+        printer.CurrentY = std::min(printer.CurrentY, foot - below - printer.TextHeight());
     for (int k = 0; k < lines.size(); ++k) {
         PrintFitted(at, width, lines.at(k), true);
         if (k == 0)

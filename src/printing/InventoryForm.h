@@ -10,11 +10,10 @@
 // business header and, on a purchase order, the "Submitted To:" vendor block. Gives back the y
 // below the business header.
 double PrintDocumentFrame(const QString &title, double headerX, double headerY, bool isPO);
-// The business's name, address and contact lines, each at x inches, from y down, in a column
-// width units wide (to the printable edge when 0); gives back the y below its last line.
-double PrintBusinessHeader(double x, double y, int nameSize, double width = 0);
-// How far down the business header reaches, in twips.
-double BusinessHeaderHeight(int nameSize);
+// The business's name, address and contact lines, each at x inches, from y down (or higher, so
+// that they end above foot twips, when foot is given), in a column width units wide (to the
+// printable edge when 0); gives back the y below its last line.
+double PrintBusinessHeader(double x, double y, int nameSize, double width = 0, double foot = 0);
 // Twelve writing lines across the body of a blank purchase order.
 void DrawBlankOrderLines();
 

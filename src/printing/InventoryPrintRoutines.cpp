@@ -34,8 +34,7 @@ void PrintCover(const QString &title, const QString &owner) {
         printer.Print(line);
     }
     // A long header starts higher rather than running off the foot of the page.
-    const double top = std::min(6.5 * Inch, printer.ScaleHeight() - BusinessHeaderHeight(12));
-    PrintBusinessHeader(0.5, top / Inch, 12);
+    PrintBusinessHeader(0.5, 6.5, 12, 0, printer.ScaleHeight());
 }
 
 void PrintItemPageTop(const PriceBookContent &content) {

@@ -101,10 +101,6 @@ void Printer::SetColorMode(int mode) {
         m_spool->setColorMode(m_device->colorMode());
 }
 
-double Printer::PrintableTwips() const {
-    return Target().pageRect(QPrinter::Inch).width() * TwipsPerInch;
-}
-
 double Printer::ScaleWidth() const {
     if (m_scaleWidth > 0)
         return m_scaleWidth;
@@ -113,7 +109,7 @@ double Printer::ScaleWidth() const {
     const QMarginsF margins = Target().pageLayout().margins(QPageLayout::Inch);
     const QSizeF letter = Orientation() == 1 ? LetterInches : LetterInches.transposed();
     const double letterWidth = (letter.width() - margins.left() - margins.right()) * TwipsPerInch;
-    return std::max(PrintableTwips(), letterWidth);
+    return std::max(Target().pageRect(QPrinter::Inch).width() * TwipsPerInch, letterWidth);
 }
 
 double Printer::ScaleHeight() const {
@@ -241,13 +237,11 @@ void Printer::Print(const QString &text, bool endLine) {
         if (!line.isEmpty() && Painting()) {
             if (m_textRecorder)
                 m_textRecorder->push_back(
-                    {line, m_page, CurrentX, CurrentY, TextWidth(line), TextHeight(), m_fontSize});
-            const QFont font = DeviceFont();
-            m_painter->setFont(font);
+                    {line, m_page, CurrentX, CurrentY, TextWidth(line), TextHeight()});
+            m_painter->setFont(DeviceFont());
             m_painter->setPen(ColorFromValue(ForeColor));
-            const QFontMetricsF metrics(font, &Target());
             m_painter->drawText(
-                QPointF(CurrentX * XFactor(), CurrentY * YFactor() + metrics.ascent()), line);
+                QPointF(CurrentX * XFactor(), CurrentY * YFactor() + Metrics().ascent()), line);
         }
         if (i + 1 < lines.size() || endLine) {
             CurrentX = 0;

@@ -23,12 +23,11 @@ struct PrintedShape {
 };
 
 // A text as a document printed it, on its page (1 for the first), with the box it covers in the
-// document's units and the size it printed in. Kept only when a test asks.
+// document's units. Kept only when a test asks.
 struct PrintedText {
     QString text;
     int page;
     double x, y, width, height;
-    double fontSize;
 };
 
 // The printing surface every document draws on: positions in twips from the top-left corner
@@ -118,8 +117,6 @@ private:
     Printer();
     // Where the drawing goes: a PDF of the document on its way to a CUPS queue, or the printer.
     QPrinter &Target() const { return m_spool ? *m_spool : *m_device; }
-    // The printable width in twips; the units across when the document does not set them.
-    double PrintableTwips() const;
     bool Painting();
     void ApplyMargins();
     bool SubmitSpool();
