@@ -207,7 +207,7 @@ QGroupBox *frmPO::LinesFrame() {
     for (int i : {0, 22})
         Label3[size_t(i)]->setObjectName(QStringLiteral("Label3_%1").arg(i));
     auto *buttons = new QGridLayout;
-    buttons->addWidget(MakeButton(5, QStringLiteral("Print PO and Add to Inventory"),
+    buttons->addWidget(MakeButton(5, QStringLiteral("&Print PO and Add to Inventory"),
                                   QStringLiteral("Print a PO and Update Inventory Count"), frame),
                        0, 0);
     buttons->addWidget(MakeButton(1, QStringLiteral("&Add to Inventory w/o Printing PO"),
@@ -527,8 +527,8 @@ void frmPO::FillPOGrid(int type) {
     Label3[0]->setVisible(restock);
     Label3[22]->setVisible(!restock);
     cmdPO[1]->setEnabled(restock);
-    cmdPO[5]->setText(restock ? QStringLiteral("Print PO and Add to Inventory")
-                              : QStringLiteral("Print PO"));
+    cmdPO[5]->setText(restock ? QStringLiteral("&Print PO and Add to Inventory")
+                              : QStringLiteral("&Print PO"));
     cmdPO[5]->setToolTip(restock ? QStringLiteral("Print a PO and Update Inventory Count")
                                  : QStringLiteral("Print PO, Count will not update"));
 }

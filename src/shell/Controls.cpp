@@ -3,16 +3,39 @@
 #include <QGroupBox>
 
 #include <QBoxLayout>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 
 ClickableImage::ClickableImage(const QString &name, QWidget *parent) : QLabel(parent) {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
     setAlignment(Qt::AlignCenter);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClickableImage::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter)
+        emit clicked();
+    else
+        QLabel::keyPressEvent(event);
+}
+
+void ClickableImage::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Where the keyboard is, as on a button.
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent *event) {

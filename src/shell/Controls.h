@@ -7,7 +7,8 @@
 
 class QToolButton;
 
-// A picture the user clicks, as the program's logo and tool images are.
+// A picture the user clicks, as the program's logo and tool images are. It takes the focus like a
+// button, so that Space or Enter press it for those who work with the keyboard.
 class ClickableImage : public QLabel {
     Q_OBJECT
 public:
@@ -18,6 +19,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };
 
 // A pair of arrow buttons, "up" and "down", for stepping a value.

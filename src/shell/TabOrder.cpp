@@ -47,12 +47,14 @@ public:
 
 private:
     void AddLayout(QLayout *layout) {
-        // A grid's cells go row by row, whatever order they were added in.
+        // A grid's cells go row by row, whatever order they were added in. A cell that spans
+        // rows is read with the last of them: what stands to its left comes first.
         std::vector<std::tuple<int, int, int>> cells;
         for (int i = 0; i < layout->count(); ++i) {
-            int row = 0, column = i, rowSpan = 0, columnSpan = 0;
+            int row = 0, column = i, rowSpan = 1, columnSpan = 0;
             if (auto *grid = qobject_cast<QGridLayout *>(layout)) {
                 grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+                row += std::max(1, rowSpan) - 1;
             } else if (auto *form = qobject_cast<QFormLayout *>(layout)) {
                 QFormLayout::ItemRole role;
                 form->getItemPosition(i, &row, &role);

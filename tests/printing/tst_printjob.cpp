@@ -1,19 +1,10 @@
-#include "common/Variables.h"
-#include "contacts/ContactReport.h"
 #include "contacts/VendorFile.h"
 #include "inventory/InventoryReport.h"
-#include "inventory/ItemGrid.h"
-#include "printing/FlexGrid.h"
-#include "printing/InventoryForm.h"
-#include "printing/InventoryPrintRoutines.h"
 #include "printing/PrintJob.h"
 #include "printing/Printer.h"
-#include "printing/PrinterRoutines.h"
-#include "purchasing/POPrint.h"
-#include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
 #include "shell/ScreenLayout.h"
-#include "stock/PicklistPrint.h"
+#include "support/Documents.h"
 #include "support/Gui.h"
 #include "support/Pdf.h"
 #include "support/SaveKinds.h"
@@ -28,72 +19,6 @@
 #include <QTimer>
 
 namespace {
-
-// Every kind of document, drawn from a little plain data as its screen hands it over.
-struct Document {
-    const char *name;
-    DrawDocument draw;
-};
-
-// An item grid of that many copper elbows, as the item screen hands it to the report.
-FlexGrid *ElbowGrid(int rows) {
-    auto *grid = new FlexGrid(QStringLiteral("fgItems"), nullptr);
-    grid->SetCols(10);
-    std::vector<GridCell> cells;
-    ItemRecord item;
-    item.Description = QStringLiteral("Copper elbow");
-    item.Category = QStringLiteral("Pipe");
-    for (int k = 1; k <= rows; ++k)
-        AppendItemCells(cells, item, k);
-    grid->Model()->SetBody(cells);
-    return grid;
-}
-
-const std::vector<Document> &Documents() {
-    static FlexGrid *grid = ElbowGrid(1);
-    static PriceBookContent content{{{"Copper elbow", "Pipe", "$2.50", "$4.00", "$3.50", "10"}},
-                                    {"Pipe"},
-                                    true,
-                                    true,
-                                    true,
-                                    {"Gulf Supply", "77 Bay Blvd", "Tampa,FL", "33605"},
-                                    {"Please quote"}};
-    auto portrait = [](std::function<bool()> pages) {
-        return [pages] {
-            SetUpPrinter(QStringLiteral("Portrait"), 2);
-            return pages();
-        };
-    };
-    auto landscape = [](std::function<void()> pages) {
-        return [pages] {
-            SetUpPrinter(QStringLiteral("Landscape"), 2);
-            pages();
-            return Printer::Current().EndDoc();
-        };
-    };
-    static const std::vector<Document> documents = {
-        {"Inventory Report", [] { return PrintInventoryPages(InventoryReportTitle, *grid, {}); }},
-        {"Inventory Tally Sheet",
-         [] {
-             return PrintInventoryPages(TallySheetTitle, *grid, {"Van", "Shop"});
-         }},
-        {"Picklist", portrait([] {
-             return PrintPicklistPages({{"2", "Elbow"}}, "Call first");
-         })},
-        {"Purchase Order 1001", portrait([] {
-             return PrintPOPages(false, {{"2", "Elbow", "$1.00", "$2.00"}}, {"Gate 4", false});
-         })},
-        {"Price Book",
-         landscape([] { PrintPriceBookPages("Sales Items Pricebook", "Ace", content); })},
-        {"Request for Quotation", landscape([] { PrintRFQPages(content); })},
-        {"Contact Report", portrait(PrintContactPages)},
-        {"Sample Document", portrait([] {
-             PrintDocumentFrame(QStringLiteral("Purchase Order"), 1.0, 0.6, false);
-             return Printer::Current().EndDoc();
-         })},
-    };
-    return documents;
-}
 
 // Presses the print progress's Cancel as soon as it shows, then runs then.
 class ProgressCancel : public QObject {
@@ -117,21 +42,6 @@ protected:
 private:
     std::function<void()> m_then;
 };
-
-// Long enough that the progress shows while the pages are drawn.
-DrawDocument LongDocument(const QString &name) {
-    static FlexGrid *grid = ElbowGrid(3000);
-    if (name == InventoryReportTitle)
-        return [] { return PrintInventoryPages(InventoryReportTitle, *grid, {}); };
-    return [] {
-        static PriceBookContent content;
-        content.Items.assign(3000, {"Copper elbow", "Pipe", "$2.50", "$4.00", "", ""});
-        content.Order = QStringList{"Pipe"};
-        SetUpPrinter(QStringLiteral("Landscape"), 2);
-        PrintPriceBookPages("Sales Items Pricebook", "Ace", content);
-        return Printer::Current().EndDoc();
-    };
-}
 
 QStringList Sorted(QStringList words) {
     words.sort();
@@ -162,18 +72,18 @@ private slots:
 
     void previewShowsWhatPrints_data() {
         QTest::addColumn<int>("document");
-        for (size_t k = 0; k < Documents().size(); ++k)
-            QTest::newRow(Documents()[k].name) << int(k);
+        const std::vector<Document> documents = EveryDocument({});
+        for (size_t k = 0; k < documents.size(); ++k)
+            QTest::newRow(qPrintable(documents[k].name)) << int(k);
     }
     void previewShowsWhatPrints() {
         QFETCH(int, document);
-        const Document &doc = Documents()[size_t(document)];
+        const Document doc = EveryDocument({})[size_t(document)];
         TestDataFolder data;
         data.write("/MyBusinessData.txt", AceBusinessData);
         VendorRecord vendor;
         vendor[VendorName] = "Gulf Supply";
         QVERIFY(SaveVendor(1, vendor));
-        LoadForm<frmPO>();
         // Asked for on the set-up screen, kept for the next run.
         LoadForm<frmSetup>()->ckPreview->setChecked(true);
         QVERIFY(PreviewDocuments());
@@ -191,7 +101,7 @@ private slots:
         else
             documents.removeRecursively();
         const QString proposed =
-            (documents.exists() ? documents : QDir::home()).filePath(QString(doc.name) + ".pdf");
+            (documents.exists() ? documents : QDir::home()).filePath(doc.name + ".pdf");
         OnNextModal([&](QWidget *modal) {
             auto *file = modal->findChild<QLineEdit *>("filename");
             QCOMPARE(file->text(), proposed);
@@ -228,7 +138,7 @@ private slots:
         QVERIFY(pages >= 1 && previewed.size() > 3);
         QCOMPARE(PdfPageCount(pdf), pages);
         QCOMPARE(Sorted(printed), Sorted(previewed));
-        QCOMPARE(PdfInfo(pdf, "Title"), QString(doc.name));
+        QCOMPARE(PdfInfo(pdf, "Title"), doc.name);
         QCOMPARE(PdfInfo(pdf, "Creator"), QString("Velbor Inventory 2.0.0"));
         QVERIFY(Snapshot(AppPath()) == before);
     }
@@ -242,6 +152,11 @@ private slots:
     }
     void progressCancelledDuringPreview() {
         QFETCH(QString, document);
+        DocumentText many;
+        many.Rows = 3000; // long enough that the progress shows while the pages are drawn
+        DrawDocument draw;
+        for (const Document &doc : EveryDocument(many))
+            draw = doc.name == document ? doc.draw : draw;
         TestDataFolder data;
         LoadForm<frmSetup>()->ckPreview->setChecked(true);
         SetProgressDelay(0);
@@ -262,7 +177,7 @@ private slots:
             });
         });
         auto seen = AnswerMessageBox(QMessageBox::Ok);
-        QVERIFY(!PrintWithDialog(document, "Not printed", LongDocument(document)));
+        QVERIFY(!PrintWithDialog(document, "Not printed", draw));
         SetProgressDelay(1000);
         QVERIFY(cancel.done);
         QCOMPARE(seen->text, QString("Not printed"));

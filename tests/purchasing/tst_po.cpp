@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(screen->Label3[22]->isVisible(), type == 3);
         QCOMPARE(screen->cmdPO[1]->isEnabled(), type != 3);
         QCOMPARE(screen->cmdPO[5]->text(),
-                 QString(type == 3 ? "Print PO" : "Print PO and Add to Inventory"));
+                 QString(type == 3 ? "&Print PO" : "&Print PO and Add to Inventory"));
     }
 
     void editingLines() {

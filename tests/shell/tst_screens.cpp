@@ -1,8 +1,12 @@
 #include "contacts/VendorFile.h"
+#include "contacts/frmContacts.h"
+#include "inventory/frmServices.h"
 #include "printing/FlexGrid.h"
 #include "setup/frmSetup.h"
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
+#include "shell/frmStartup.h"
+#include "stock/frmInventory.h"
 #include "support/Gui.h"
 #include "support/Items.h"
 #include "telephony/ComPort.h"
@@ -10,8 +14,12 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,7 +28,8 @@
 #include <optional>
 
 // Every screen, in the states the user can bring about, on the smallest screen the program is
-// meant for: the window fits, and no caption or grid heading is cut short.
+// meant for: the window fits, no caption or grid heading is cut short, and the keyboard works it
+// as a desktop user expects.
 
 namespace {
 
@@ -134,9 +143,49 @@ QStringList SqueezedPanels(const QWidget *window) {
     return squeezed;
 }
 
+bool IsButton(const QWidget *w) {
+    return qobject_cast<const QAbstractButton *>(w) && !qobject_cast<const QCheckBox *>(w) &&
+           !qobject_cast<const QRadioButton *>(w);
+}
+
+// The frame a control sits in: its group box, else the screen.
+const QWidget *FrameOf(const QWidget *w) {
+    for (const QWidget *p = w->parentWidget(); p && !p->isWindow(); p = p->parentWidget()) {
+        if (qobject_cast<const QGroupBox *>(p))
+            return p;
+    }
+    return w->window();
+}
+
+// The controls that Tab, pressed again and again, takes the user to, from the screen's start
+// until it comes round again.
+QList<QWidget *> TabChain(QWidget *screen) {
+    QApplication::setActiveWindow(screen);
+    screen->setFocus();
+    QList<QWidget *> chain;
+    for (int presses = 0; presses < 200; ++presses) {
+        QWidget *at = QApplication::focusWidget();
+        QTest::keyClick(at ? at : screen, Qt::Key_Tab);
+        QWidget *now = QApplication::focusWidget();
+        if (now && now->focusProxy())
+            now = now->focusProxy(); // the line of an editable list is part of the list
+        if (!now || chain.contains(now))
+            break;
+        chain << now;
+    }
+    return chain;
+}
+
+// Gives the control the focus, as a click would, and presses the key.
+void Press(QWidget *in, Qt::Key key) {
+    QApplication::setActiveWindow(in->window());
+    in->setFocus();
+    QTest::keyClick(in, key);
+}
+
 } // namespace
 
-class TestScreenSizes : public QObject {
+class TestScreens : public QObject {
     Q_OBJECT
     std::optional<TestDataFolder> data;
     QTemporaryDir noModems; // the dialer finds no modem behind any COM port
@@ -192,7 +241,8 @@ private slots:
     void init() { data.emplace(); }
     void cleanup() { QVERIFY(EndScreenTest()); }
 
-    void everyScreenFitsASmallScreen_data() {
+    // Every screen in the states the user can bring about.
+    void screens_data() {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("state");
         const auto row = [](const char *form, const char *state = "") {
@@ -220,6 +270,7 @@ private slots:
         row("frmDialer");
         row("frmDialer", "speed dial entry");
     }
+    void everyScreenFitsASmallScreen_data() { screens_data(); }
     void everyScreenFitsASmallScreen() {
         QFETCH(QString, form);
         QFETCH(QString, state);
@@ -242,7 +293,113 @@ private slots:
         const QStringList panels = SqueezedPanels(screen);
         QVERIFY2(panels.isEmpty(), qPrintable(panels.join("; ")));
     }
+
+    // Tab goes through the entry fields as they read, frame by frame, then the buttons.
+    void tabFollowsTheScreen_data() { screens_data(); }
+    void tabFollowsTheScreen() {
+        QFETCH(QString, form);
+        QFETCH(QString, state);
+        QWidget *screen = Reach(form, state);
+        const QList<QWidget *> chain = TabChain(screen);
+        QVERIFY(!chain.isEmpty());
+        for (int i = 1; i < chain.size(); ++i) {
+            const QWidget *before = chain.at(i - 1), *w = chain.at(i);
+            QVERIFY2(!IsButton(before) || IsButton(w),
+                     qPrintable(w->objectName() + " comes after the buttons"));
+            if (IsButton(w) || FrameOf(w) != FrameOf(before))
+                continue;
+            const QRect a(before->mapTo(screen, QPoint()), before->size());
+            const QRect b(w->mapTo(screen, QPoint()), w->size());
+            const bool sameRow = qAbs(a.center().y() - b.center().y()) < a.height() / 2;
+            QVERIFY2(sameRow ? b.left() > a.left() : b.top() > a.top(),
+                     qPrintable(before->objectName() + " comes before " + w->objectName()));
+        }
+    }
+
+    // Enter does the main action where the user is, Esc the screen's Cancel, and neither does
+    // anything where there is none.
+    void enterAndEscape_data() {
+        QTest::addColumn<int>("scenario");
+        const char *names[] = {"main menu Enter",         "main menu Esc",
+                               "new item Enter",          "new item Esc",
+                               "browsing items Enter",    "picklist units Enter",
+                               "picklist no units Enter", "contact search Enter",
+                               "contact add new Esc",     "dialer Enter",
+                               "welcome logo Space"};
+        for (int k = 0; k < int(std::size(names)); ++k)
+            QTest::newRow(names[k]) << k;
+    }
+    void enterAndEscape() {
+        QFETCH(int, scenario);
+        switch (scenario) {
+        case 0:
+        case 1: {
+            auto *menu = static_cast<frmStartup *>(Reach("frmStartup", ""));
+            menu->optMainMenuSub[4]->setChecked(true);
+            Press(menu->optMainMenuSub[4], scenario == 0 ? Qt::Key_Return : Qt::Key_Escape);
+            QCOMPARE(ScreenVisible("frmServices"), scenario == 0);
+            QCOMPARE(menu->isVisible(), scenario == 1);
+            break;
+        }
+        case 2:
+        case 3:
+        case 4: {
+            auto *items = static_cast<frmServices *>(Reach("frmServices", ""));
+            const int count = ItemCount();
+            if (scenario != 4) {
+                items->cmdServices[8]->click(); // Add New
+                for (QLineEdit *box : {items->txtDescription[1], items->txtCharge[1],
+                                       items->txtCharge[2], items->txtOnHand})
+                    Type(box, "4");
+            }
+            Press(scenario == 4 ? static_cast<QWidget *>(items->fgItems) : items->txtOnHand,
+                  scenario == 3 ? Qt::Key_Escape : Qt::Key_Return);
+            QCOMPARE(int(ItemCount()), count + (scenario == 2 ? 1 : 0));
+            QVERIFY(!items->cmdServices[13]->isEnabled()); // no item being edited
+            break;
+        }
+        case 5:
+        case 6: {
+            auto *pick = static_cast<frmInventory *>(Reach("frmInventory", "picklist"));
+            ClickRow(pick->fgItems, 1);
+            if (scenario == 5)
+                Type(pick->txtUnits, "2");
+            Press(pick->txtUnits, Qt::Key_Return);
+            QCOMPARE(pick->fgPicklist->Rows(), scenario == 5 ? 3 : 2);
+            break;
+        }
+        case 7:
+        case 8: {
+            auto *contacts = static_cast<frmContacts *>(Reach("frmContacts", ""));
+            if (scenario == 7) {
+                contacts->Command1[0]->click();
+                contacts->optSearch[0]->click(); // by name
+                Type(contacts->txtSearchfor, "Gulf");
+                Press(contacts->txtSearchfor, Qt::Key_Return);
+                QCOMPARE(contacts->txtContact[1]->text(), QString("Gulf Supply")); // found
+            } else {
+                contacts->mnuAdd->trigger();
+                Press(contacts->txtContact[1], Qt::Key_Escape);
+                QVERIFY(!contacts->Command1[1]->isEnabled());
+                QVERIFY(!contacts->txtContact[1]->text().isEmpty()); // a vendor shows again
+            }
+            break;
+        }
+        case 10: // the first run's way to the set-up screen, without the mouse
+            Press(Reach("frmSplash", "welcome")->findChild<QWidget *>("Image1_1"), Qt::Key_Space);
+            QVERIFY(ScreenVisible("frmSetup"));
+            break;
+        default: {
+            QCOMPARE(scenario, 9);
+            auto *dialer = static_cast<frmDialer *>(Reach("frmDialer", ""));
+            dialer->lblNumber->setText("555-0100");
+            Press(dialer->ckDial1, Qt::Key_Return);
+            QVERIFY(dialer->lblStatus->text().contains("555-0100"));
+            QVERIFY(dialer->cmdNewDial->isVisible()); // ready again
+        }
+        }
+    }
 };
 
-QTEST_MAIN(TestScreenSizes)
-#include "tst_screensizes.moc"
+QTEST_MAIN(TestScreens)
+#include "tst_screens.moc"
