@@ -236,8 +236,9 @@ void Printer::Print(const QString &text, bool endLine) {
         const QString &line = lines.at(i);
         if (!line.isEmpty() && Painting()) {
             if (m_textRecorder)
-                m_textRecorder->push_back(
-                    {line, m_page, CurrentX, CurrentY, TextWidth(line), TextHeight()});
+                m_textRecorder->push_back({line, m_page, CurrentX, CurrentY, TextWidth(line),
+                                           TextHeight(), m_fontName, m_fontSize, m_bold,
+                                           m_underline, ForeColor});
             m_painter->setFont(DeviceFont());
             m_painter->setPen(ColorFromValue(ForeColor));
             m_painter->drawText(

@@ -23,11 +23,15 @@ struct PrintedShape {
 };
 
 // A text as a document printed it, on its page (1 for the first), with the box it covers in the
-// document's units. Kept only when a test asks.
+// document's units and the font and colour it printed in. Kept only when a test asks.
 struct PrintedText {
     QString text;
     int page;
     double x, y, width, height;
+    QString font;
+    double size;
+    bool bold, underline;
+    quint32 color;
 };
 
 // The printing surface every document draws on: positions in twips from the top-left corner
