@@ -144,7 +144,7 @@ void PrintLetter(const PriceBookContent &content) {
     const double blockEnd = printer.CurrentY;
     printer.ForeColor = 0;
     PrintAt(7.0, 1.0, date);
-    printer.CurrentY = std::max(3.0 * Inch, blockEnd + 0.25 * Inch);
+    printer.CurrentY = std::max(3.0 * Inch, blockEnd + 0.1 * Inch);
     for (const QString &line : content.Request)
         PrintWrapped(1440, int(printer.CurrentY), 8640, 0, line);
     printer.CurrentX = 1.0 * Inch;

@@ -15,6 +15,7 @@
 #include "stock/PicklistPrint.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QRadioButton>
 
 #include <memory>
@@ -28,6 +29,9 @@ std::shared_ptr<FlexGrid> ItemGrid(const DocumentText &text) {
     for (int k = 1; k <= text.Rows; ++k)
         AppendItemCells(cells, text.Item, k);
     grid->Model()->SetBody(cells);
+    // As the item screen shows them once sorted.
+    grid->Model()->SetColumnKind(2, GridCell::Money);
+    grid->Model()->SetColumnKind(3, GridCell::Money);
     return grid;
 }
 
@@ -38,7 +42,8 @@ PriceBookContent Content(const DocumentText &text) {
                                              item.Price.toString(), item.DiscountPrice.toString(),
                                              QString::number(item.DiscountQty)});
     content.Order = QStringList{item.Category};
-    content.ShowCost = content.ShowPrice = content.ShowDiscount = true;
+    content.ShowPrice = true;
+    content.ShowCost = content.ShowDiscount = text.AllColumns;
     content.VendorBlock = {text.Vendor, text.Vendor, text.Vendor, text.Vendor + ",FL", "33605"};
     content.Request = {text.Instructions};
     return content;
@@ -68,13 +73,28 @@ DrawDocument PurchaseOrder(const DocumentText &text, bool blank, const QString &
         // The vendor and the kind of order are read from the screen, as it is left to print.
         frmPO *po = LoadForm<frmPO>();
         LoadForm<frmContacts>();
+        po->lblNextPO->setText(QStringLiteral(" 1001 "));
         po->cboVendors->setCurrentIndex(0);
         po->optPO[blank ? 1 : 0]->setChecked(true);
-        return PrintPOPages(blank, lines, {delivery, false});
+        return PrintPOPages(blank, lines, {delivery, text.Pickup});
     });
 }
 
 } // namespace
+
+ItemRecord ElbowItem() {
+    ItemRecord item;
+    item.Description = QStringLiteral("Copper elbow 3/4 in");
+    item.Category = QStringLiteral("Pipe");
+    item.Cost = Currency::fromCents(250);
+    item.Price = Currency::fromCents(400);
+    item.DiscountPrice = Currency::fromCents(350);
+    item.DiscountQty = 10;
+    item.OnHand = 12;
+    item.ReorderAmount = 6;
+    item.ReorderAt = 2;
+    return item;
+}
 
 std::vector<Document> EveryDocument(const DocumentText &text) {
     const std::shared_ptr<FlexGrid> grid = ItemGrid(text);
@@ -117,6 +137,18 @@ DocumentText LongestTexts() {
     text.Location = QStringLiteral("Main Shop Shelves and Back Room Overflow Bins");
     text.Instructions = QString(40, u'x') + u' ' + item.Description + u'\n' + item.Description;
     return text;
+}
+
+void WriteSmallBusiness(const TestDataFolder &data) {
+    data.write("/MyBusinessData.txt", AceBusinessData);
+    VendorRecord vendor;
+    vendor[VendorName] = "Gulf Supply";
+    vendor[VendorAddress1] = "77 Bay Blvd";
+    vendor[VendorCity] = "Tampa";
+    vendor[VendorState] = "FL";
+    vendor[VendorPostalCode] = "33605";
+    vendor[VendorTelephone] = "813-555-0199";
+    QVERIFY(SaveVendor(1, vendor));
 }
 
 void WriteLongestBusiness(const TestDataFolder &data) {
