@@ -23,6 +23,8 @@ std::vector<Variant> Variants() {
     pickup.Pickup = true;
     DocumentText pricesOnly = small;
     pricesOnly.AllColumns = false;
+    DocumentText noDiscount = small; // a discount for no quantity is not one
+    noDiscount.Item.DiscountQty = 0;
     DocumentText continued = small;
     for (int k = 1; k <= 40; ++k)
         continued.Instructions += QStringLiteral("\nStep %1: check the bin label twice").arg(k);
@@ -30,6 +32,7 @@ std::vector<Variant> Variants() {
             {"longest", LongestTexts(), true},
             {"pickup", pickup, false},
             {"prices-only", pricesOnly, false},
+            {"no-discount", noDiscount, false},
             {"continued", continued, false}};
 }
 
@@ -51,6 +54,7 @@ private slots:
         // The variants change one document each; the small and longest texts change them all.
         const QHash<QString, QString> only = {{"pickup", "Purchase Order 1001"},
                                               {"prices-only", "Price Book"},
+                                              {"no-discount", "Price Book"},
                                               {"continued", "Picklist"}};
         for (size_t v = 0; v < variants.size(); ++v) {
             for (size_t d = 0; d < documents.size(); ++d) {

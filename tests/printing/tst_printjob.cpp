@@ -140,6 +140,12 @@ private slots:
         QCOMPARE(Sorted(printed), Sorted(previewed));
         QCOMPARE(PdfInfo(pdf, "Title"), doc.name);
         QCOMPARE(PdfInfo(pdf, "Creator"), QString("Velbor Inventory 2.0.0"));
+        // Outline fonts, embedded: a bitmap stand-in would print blurred and read as nothing.
+        QProcess fonts;
+        fonts.start("pdffonts", {pdf});
+        QVERIFY(fonts.waitForFinished());
+        const QString listed = QString::fromUtf8(fonts.readAllStandardOutput());
+        QVERIFY2(!listed.contains("Type 3") && listed.contains("Sans"), qPrintable(listed));
         QVERIFY(Snapshot(AppPath()) == before);
     }
 
