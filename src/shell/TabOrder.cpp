@@ -15,8 +15,11 @@
 
 namespace {
 
+// Qt moves the Tab bit of a group's choices to the one that last had the focus, which need not
+// be the one checked; which choice is a stop is settled by PassedOver instead.
 bool TakesTab(const QWidget *widget) {
-    return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy();
+    return (widget->focusPolicy() & Qt::TabFocus || qobject_cast<const QRadioButton *>(widget)) &&
+           !widget->focusProxy();
 }
 
 class ReadingOrder {
@@ -116,8 +119,8 @@ QWidget *NextTabStop(const QList<QWidget *> &stops, QWidget *focus, bool forward
         at = forward ? -1 : count;
     for (int step = 1; step <= count; ++step) {
         QWidget *candidate = stops.at(((at + (forward ? step : -step)) % count + count) % count);
-        if (candidate->isVisible() && candidate->isEnabled() &&
-            (candidate->focusPolicy() & Qt::TabFocus) && !PassedOver(candidate))
+        if (candidate->isVisible() && candidate->isEnabled() && TakesTab(candidate) &&
+            !PassedOver(candidate))
             return candidate;
     }
     return nullptr;

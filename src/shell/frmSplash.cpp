@@ -87,6 +87,8 @@ void frmSplash::Form_Activate() {
                             .arg(ProgramVersion.majorVersion())
                             .arg(ProgramVersion.minorVersion())
                             .arg(ProgramVersion.microVersion()));
+    // Enter goes on; the logo above is only the mouse's way to the set-up screen.
+    cmdContinue->setFocus();
 }
 
 void frmSplash::cmdContinue_Click() {
@@ -96,6 +98,7 @@ void frmSplash::cmdContinue_Click() {
         return;
     }
     fraWelcome->show();
+    Image1_1->setFocus(); // the welcome's one way on
 }
 
 void frmSplash::Image1_Click(int Index) {

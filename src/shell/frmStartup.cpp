@@ -157,11 +157,16 @@ void frmStartup::Form_Activate() {
     optMainMenuSub[1]->setEnabled(true);
     if (!FileExistsOrRestore(QStringLiteral("/VendorData.txt")))
         optMainMenuSub[1]->setChecked(true);
-    if (!FileExistsOrRestore(QStringLiteral("/VIInventoriedItems.txt")))
-        return;
-    for (QRadioButton *option : optMainMenuSub)
-        option->setEnabled(true);
-    optMainMenuSub[4]->setChecked(true);
+    if (FileExistsOrRestore(QStringLiteral("/VIInventoriedItems.txt"))) {
+        for (QRadioButton *option : optMainMenuSub)
+            option->setEnabled(true);
+        optMainMenuSub[4]->setChecked(true);
+    }
+    // The keyboard starts on the routine chosen, where the arrows move the choice.
+    for (QRadioButton *option : optMainMenuSub) {
+        if (option->isChecked() && option->isEnabled())
+            option->setFocus();
+    }
 }
 
 bool frmStartup::eventFilter(QObject *watched, QEvent *event) {
