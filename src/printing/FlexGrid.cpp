@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWheelEvent>
@@ -545,6 +546,16 @@ WheelHook *Hook() {
 }
 
 } // namespace
+
+void FlexGrid::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) && Row() >= 1 &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        emit Click();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
 
 void FlexGrid::wheelEvent(QWheelEvent *event) {
     if (HookedGrid != this) {

@@ -115,9 +115,11 @@ public:
     int PageRows() const;
 
 signals:
+    // A click on a row, or Space or Enter on the row the arrows have reached.
     void Click();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;

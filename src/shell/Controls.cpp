@@ -1,5 +1,7 @@
 #include "shell/Controls.h"
 
+#include "shell/TabOrder.h"
+
 #include <QGroupBox>
 
 #include <QBoxLayout>
@@ -118,6 +120,9 @@ void ShowFloating(QWidget *frame) {
     frame->move((screen->width() - frame->width()) / 2, (screen->height() - frame->height()) / 3);
     frame->raise();
     frame->show();
+    // The keyboard goes with the frame the user called up.
+    if (QWidget *first = NextTabStop(ReadingTabOrder(frame), nullptr, true))
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 QLabel *WrappedLabel(const QString &text, QWidget *parent) {

@@ -5,6 +5,8 @@
 #include "shell/TabOrder.h"
 
 #include <QCloseEvent>
+#include <QDateTimeEdit>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
 
@@ -28,8 +30,22 @@ void Form::Form_Load() {
 
 void Form::ArrangeTabOrder() {
     m_tabStops.clear();
-    for (QWidget *stop : ReadingTabOrder(this))
+    for (QWidget *stop : ReadingTabOrder(this)) {
         m_tabStops << stop;
+        if (qobject_cast<QDateTimeEdit *>(stop))
+            stop->installEventFilter(this);
+    }
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QDateTimeEdit *>(watched)) {
+        const auto *press = static_cast<QKeyEvent *>(event);
+        const bool ctrlOrAlt = press->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+        if (!ctrlOrAlt && (press->key() == Qt::Key_Tab || press->key() == Qt::Key_Backtab))
+            return focusNextPrevChild(press->key() == Qt::Key_Tab &&
+                                      !(press->modifiers() & Qt::ShiftModifier));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool Form::focusNextPrevChild(bool next) {

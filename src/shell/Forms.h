@@ -35,6 +35,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // Tab and Shift+Tab go through the screen's tab stops.
     bool focusNextPrevChild(bool next) override;
+    // Tab leaves a date for the next stop too; its day, month and year are reached with the
+    // arrows, as in a date picker.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Enter presses the button that has the focus, else the screen's main action where the user
     // is; Esc presses the screen's Cancel. Either does nothing when its button is not there.
     void keyPressEvent(QKeyEvent *event) override;

@@ -407,6 +407,7 @@ void frmInventory::AddToPicklist() {
     fgPicklist->SetRow(p + 1);
     lblOnhand->clear();
     txtUnits->clear();
+    fgItems->setFocus(); // where the next item is chosen
 }
 
 void frmInventory::SaveNewItemCount() {
@@ -432,6 +433,7 @@ void frmInventory::SaveNewItemCount() {
     ItemsChanged = true;
     lblOnhand->clear();
     txtUnits->clear();
+    fgItems->setFocus(); // where the next item is chosen
 }
 
 void frmInventory::PrintPicklist() {
