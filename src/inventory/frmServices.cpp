@@ -207,9 +207,9 @@ QWidget *frmServices::EntryFields() {
 QWidget *frmServices::Routines() {
     auto *frame = new QGroupBox(QStringLiteral("Routines"), this);
     const Action actions[] = {{1, "&Print Inventory Report", "Print the Grid in Report form"},
-                              {3, "Print Inventory Tally Sheets", "Sheets used to Count Inventory"},
+                              {3, "Print Inventory &Tally Sheets", "Sheets used to Count Inventory"},
                               {2, "&Reload or Sort Grid", "Reload the Grid and sort"},
-                              {0, "Menu", "Returns to the main menu"}};
+                              {0, "Men&u", "Returns to the main menu"}};
     auto *grid = new QGridLayout(frame);
     int at = 0;
     for (const Action &a : actions)

@@ -537,8 +537,10 @@ bool frmPO::eventFilter(QObject *watched, QEvent *event) {
     if (watched == fgItems && event->type() == QEvent::KeyPress && fgItems->Col() == Quantity &&
         fgItems->Row() >= 1) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        // Only typed characters change the quantity; the arrow keys still move about the grid.
-        if (key->key() == Qt::Key_Backspace || !key->text().isEmpty()) {
+        // Only typed characters change the quantity; the arrow keys still move about the grid
+        // and Tab leaves it.
+        if (key->key() == Qt::Key_Backspace ||
+            (!key->text().isEmpty() && key->text().at(0).isPrint())) {
             GridKey(key->key() == Qt::Key_Backspace ? BackspaceKey : key->text().at(0).unicode());
             return true;
         }

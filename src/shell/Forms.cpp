@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -48,15 +49,32 @@ bool Form::eventFilter(QObject *watched, QEvent *event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool Form::focusNextPrevChild(bool next) {
-    // Qt's own chain follows the order the controls were made in, which is not the screen's.
+QList<QWidget *> Form::TabStops() const {
     QList<QWidget *> stops;
     for (const QPointer<QWidget> &stop : m_tabStops) {
         if (stop)
             stops << stop;
     }
-    if (QWidget *to = NextTabStop(stops, focusWidget(), next)) {
+    return stops;
+}
+
+bool Form::focusNextPrevChild(bool next) {
+    // Qt's own chain follows the order the controls were made in, which is not the screen's.
+    if (QWidget *to = NextTabStop(TabStops(), focusWidget(), next)) {
         to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+    if (focusWidget() && !focusWidget()->isVisible()) {
+        // The frame holding the focus was hidden before the one that takes its place is
+        // shown: the keys must not go on working the hidden controls, so the first stop of
+        // what is on screen then takes the focus.
+        QTimer::singleShot(0, this, [this] {
+            const QWidget *focus = focusWidget();
+            if (focus && focus->isVisible())
+                return;
+            if (QWidget *first = NextTabStop(TabStops(), nullptr, true))
+                first->setFocus(Qt::OtherFocusReason);
+        });
         return true;
     }
     return QWidget::focusNextPrevChild(next);

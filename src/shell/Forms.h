@@ -45,6 +45,7 @@ protected:
     virtual QAbstractButton *EscapeButton() const { return nullptr; }
 
 private:
+    QList<QWidget *> TabStops() const;
     // Where the screen was when last hidden (or as the last run left it), so that showing it
     // again puts it back exactly there.
     QByteArray m_placement;

@@ -94,7 +94,7 @@ frmInventory::frmInventory() : Form(QStringLiteral("frmInventory")) {
     picklist->addWidget(fgPicklist, 1);
     picklist->addWidget(cmdServices[4], 0, Qt::AlignRight);
 
-    cmdServices[0] = CommandButton(QStringLiteral("cmdServices_0"), QStringLiteral("Menu"),
+    cmdServices[0] = CommandButton(QStringLiteral("cmdServices_0"), QStringLiteral("&Menu"),
                                    QStringLiteral("Return to Main Menu"), this);
     auto *top = new QHBoxLayout;
     auto *left = new QVBoxLayout;
