@@ -1,6 +1,7 @@
 #include "inventory/Locations.h"
 
 #include "common/Cp1252.h"
+#include "common/StorableText.h"
 #include "shell/BasicDiskRoutines.h"
 
 namespace {
@@ -17,8 +18,7 @@ bool NeedsQuotes(const QString &name) {
 QByteArray LocationsText(const QStringList &names) {
     QByteArray bytes;
     for (int i = 0; i < LocationCount; ++i) {
-        QString name = names.value(i);
-        name.replace(QLatin1String("\r"), QString()).replace(QLatin1String("\n"), QString());
+        QString name = StorableText(names.value(i), StoredAs::Location);
         if (NeedsQuotes(name))
             name = u'"' + QString(name).replace(QLatin1String("\""), QLatin1String("\"\"")) + u'"';
         bytes += ToCp1252(name) + "\r\n";

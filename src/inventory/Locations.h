@@ -15,7 +15,7 @@ constexpr int LocationCount = 5;
 std::optional<QStringList> LoadLocationsFile();
 bool SaveLocationsFile(const QStringList &names, QString *error = nullptr);
 
-// The text of a locations file holding the names (a line end inside a name is dropped), and
-// the five names of such a text.
+// The text of a locations file holding the names as it can keep them (StorableText), and the
+// five names of such a text.
 QByteArray LocationsText(const QStringList &names);
 QStringList ParseLocations(const QByteArray &bytes);

@@ -266,6 +266,7 @@ QWidget *frmServices::TallySheetsFrame() {
         0, 0, 1, 4);
     for (int i = 0; i < 5; ++i) {
         txtTally[i] = Box(QStringLiteral("txtTally_%1").arg(i), QString(), frame);
+        KeepStorable(txtTally[i], StoredAs::Location);
         grid->addWidget(new QLabel(QStringLiteral("Search Location #%1").arg(i + 1), frame), i + 1,
                         0);
         grid->addWidget(txtTally[i], i + 1, 1, 1, 3);
@@ -735,8 +736,10 @@ void frmServices::LoadLocations() {
 
 void frmServices::SaveLocations() {
     QStringList names;
-    for (QLineEdit *box : txtTally)
+    for (QLineEdit *box : txtTally) {
+        box->setText(StorableText(box->text(), StoredAs::Location)); // as it will read back
         names << box->text();
+    }
     QString error;
     if (!SaveLocationsFile(names, &error))
         MsgBox(error);

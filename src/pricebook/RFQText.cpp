@@ -1,6 +1,7 @@
 #include "pricebook/RFQText.h"
 
 #include "common/Cp1252.h"
+#include "common/StorableText.h"
 #include "shell/BasicDiskRoutines.h"
 
 namespace {
@@ -29,8 +30,7 @@ std::optional<QString> ReadRFQFile() {
 }
 
 bool WriteRFQFile(const QString &text) {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QString lines = StorableText(text, StoredAs::PlainLines);
     lines.replace(u'\n', QLatin1String("\r\n"));
     if (!WriteWholeFile(FileName, ToCp1252(lines) + "\r\n"))
         return false;

@@ -615,7 +615,10 @@ void frmPriceBook::LoadRFQText() {
 }
 
 void frmPriceBook::SaveRFQText() {
-    if (!WriteRFQFile(RequestText()))
+    const QString stored = StorableText(RequestText(), StoredAs::PlainLines);
+    if (stored != RequestText())
+        txtRFQ->setPlainText(stored); // what the file gives back
+    if (!WriteRFQFile(stored))
         MsgBox(QStringLiteral("The request could not be saved in the file %1.")
                    .arg(DataFilePath(QStringLiteral("/RFQ.txt"))));
 }

@@ -1,6 +1,7 @@
 #include "printing/PrinterRoutines.h"
 
 #include "common/Cp1252.h"
+#include "common/StorableText.h"
 #include "printing/Printer.h"
 #include "setup/frmSetup.h"
 #include "shell/BasicDiskRoutines.h"
@@ -125,7 +126,8 @@ QStringList InstructionLines(const QString &text) {
 
 void WriteInstructionsFile(const QString &name, const QString &text) {
     DeleteDataFile(name);
-    WriteWholeFile(name, ToCp1252(InstructionLines(text).join(QLatin1String("\r\n"))) + "\r\n");
+    const QString lines = StorableText(text, StoredAs::PlainLines);
+    WriteWholeFile(name, ToCp1252(InstructionLines(lines).join(QLatin1String("\r\n"))) + "\r\n");
 }
 
 bool ShowPrintDialog(const QString &docName) {

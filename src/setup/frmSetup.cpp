@@ -1,6 +1,7 @@
 #include "setup/frmSetup.h"
 
 #include "common/NumberText.h"
+#include "common/StorableText.h"
 #include "common/Variables.h"
 #include "printing/InventoryForm.h"
 #include "printing/PrintJob.h"
@@ -12,6 +13,7 @@
 #include "shell/FieldLines.h"
 #include "shell/Rev11Common.h"
 #include "shell/ScreenLayout.h"
+#include "shell/VerifyDataRoutines.h"
 #include "shell/frmSplash.h"
 #include "shell/frmStartup.h"
 #include "telephony/ComPort.h"
@@ -171,6 +173,9 @@ QWidget *frmSetup::BusinessTab() {
     grid->setRowStretch(11, 1);
     for (QLineEdit *box : {txtName, txtAddress, txtPOBox, txtFax, txtFein})
         box->setMinimumWidth(TwipsToPixels(5385));
+    for (QLineEdit *box :
+         {txtName, txtAddress, txtPOBox, txtCity, txtSt, txtZip, txtTel, txtFax, txtFein})
+        KeepStorable(box, StoredAs::QuotedField);
     txtZip->setFixedWidth(BoxWidth(txtZip, 1500, 10));
     txtTel->setFixedWidth(BoxWidth(txtTel, 1800, 12));
 
@@ -406,15 +411,20 @@ void frmSetup::ShowBusinessFields() {
 }
 
 bool frmSetup::SaveBusiness(QString *error) {
-    BusinessName = txtName->text();
-    BusinessAddress1 = txtAddress->text();
-    BusinessAddress2 = txtPOBox->text();
-    BusinessCity = txtCity->text();
-    BusinessState = txtSt->text();
-    BusinessZip = txtZip->text();
-    BusinessPhone = txtTel->text();
-    BusinessFax = txtFax->text();
-    BusinessTaxId = txtFein->text();
+    // What the file gives back, so that the documents print what the suite's programs read.
+    const auto stored = [](const QLineEdit *box) {
+        return StorableText(box->text(), StoredAs::QuotedField);
+    };
+    BusinessName = stored(txtName);
+    BusinessAddress1 = stored(txtAddress);
+    BusinessAddress2 = stored(txtPOBox);
+    BusinessCity = stored(txtCity);
+    BusinessState = stored(txtSt);
+    BusinessZip = stored(txtZip);
+    BusinessPhone = stored(txtTel);
+    BusinessFax = stored(txtFax);
+    BusinessTaxId = stored(txtFein);
+    ShowBusinessFields();
     FieldLineWriter line;
     for (const QString *field :
          {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity, &BusinessState,
@@ -617,6 +627,7 @@ bool frmSetup::SavePrintColors(QString *error) {
     FieldLineWriter lines;
     lines.Integer(BorderColor).EndLine();
     lines.Integer(ValueOfColor(BackColor(txtData))).EndLine();
+    lblFont->setText(StorableText(lblFont->text(), StoredAs::QuotedField));
     lines.String(lblFont->text()).EndLine();
     lines.Boolean(PrintInColor).EndLine();
     lines.Byte(PrintCopies).EndLine();

@@ -2,6 +2,7 @@
 
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
+#include "common/StorableText.h"
 #include "shell/BasicDiskRoutines.h"
 
 #include <cmath>
@@ -14,9 +15,7 @@ void FieldLineWriter::BeginField() {
 
 FieldLineWriter &FieldLineWriter::String(const QString &text) {
     BeginField();
-    QString safe = text;
-    safe.replace(u'"', u'\'');
-    m_bytes += '"' + ToCp1252(safe) + '"';
+    m_bytes += '"' + ToCp1252(StorableText(text, StoredAs::QuotedField)) + '"';
     return *this;
 }
 

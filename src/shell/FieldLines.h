@@ -11,8 +11,8 @@
 
 class FieldLineWriter {
 public:
-    // A double quote inside the text would end the field early and shift every field after
-    // it, for us and for the suite's other programs, so it is written as an apostrophe.
+    // The text as the field can hold it (StorableText): a double quote inside it would end the
+    // field early and shift every field after it, for us and for the suite's other programs.
     FieldLineWriter &String(const QString &text);
     FieldLineWriter &Integer(qint64 value);
     // 0 to 255; anything else makes the whole file refused (see error()).

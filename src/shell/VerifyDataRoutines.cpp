@@ -112,6 +112,29 @@ void InstallCurrencyKeyFilter(QLineEdit *box) {
     }));
 }
 
+void KeepStorable(QLineEdit *box, StoredAs kind) {
+    QObject::connect(box, &QLineEdit::textEdited, box, [box, kind](const QString &text) {
+        QString kept, refusal;
+        int cursor = box->cursorPosition();
+        for (int i = 0; i < text.size(); ++i) {
+            const QString why = RefusalOf(text.at(i), kept, kind);
+            if (why.isEmpty()) {
+                kept += text.at(i);
+                continue;
+            }
+            if (refusal.isEmpty())
+                refusal = why;
+            if (i < box->cursorPosition())
+                --cursor;
+        }
+        if (refusal.isEmpty())
+            return;
+        box->setText(kept);
+        RefuseEntry(box, refusal);
+        box->setCursorPosition(cursor); // typing goes on where it was, nothing selected
+    });
+}
+
 bool FormatCurrencyField(QLineEdit *box) {
     if (const std::optional<Currency> amount = Currency::parse(box->text())) {
         box->setText(amount->toString());

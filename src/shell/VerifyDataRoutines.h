@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/StorableText.h"
+
 #include <QString>
 
 class QLineEdit;
@@ -22,6 +24,11 @@ int CurrencyKeyFilter(int key, const QLineEdit *box);
 // Digit boxes let backspace through; money boxes let it through before the filter runs.
 void InstallDigitKeyFilter(QLineEdit *box);
 void InstallCurrencyKeyFilter(QLineEdit *box);
+
+// The box refuses, as the user types or pastes, what the file it feeds could not give back (a
+// double quote in a quoted field, a line break in a one-line field, ...): the rest of what came
+// in is kept and the note says what was left out.
+void KeepStorable(QLineEdit *box, StoredAs kind);
 
 // A number is rewritten in the locale's currency format; anything else beeps, empties the box
 // and keeps the focus in it. True when the text was a number.

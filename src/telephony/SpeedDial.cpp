@@ -1,6 +1,7 @@
 #include "telephony/SpeedDial.h"
 
 #include "common/Cp1252.h"
+#include "common/StorableText.h"
 #include "shell/BasicDiskRoutines.h"
 
 #include <QStringList>
@@ -31,8 +32,8 @@ QByteArray SpeedNumbersText(const SpeedEntries &entries) {
         if (entry.Name.isEmpty())
             continue;
         // A line end inside a name or number would shift every entry after it.
-        for (QString field : {entry.Name, entry.Number})
-            bytes += ToCp1252(field.remove(u'\r').remove(u'\n')) + "\r\n";
+        for (const QString &field : {entry.Name, entry.Number})
+            bytes += ToCp1252(StorableText(field, StoredAs::PlainLine)) + "\r\n";
     }
     return bytes;
 }

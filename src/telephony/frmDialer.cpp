@@ -3,6 +3,7 @@
 #include "setup/frmSetup.h"
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
+#include "shell/VerifyDataRoutines.h"
 #include "telephony/ComPort.h"
 
 #include <QCheckBox>
@@ -74,6 +75,7 @@ frmDialer::frmDialer() : Form(QStringLiteral("frmDialer")) {
     for (int i = 0; i < 2; ++i) {
         txtDialer[size_t(i)] = new QLineEdit(fraSpeedDial);
         txtDialer[size_t(i)]->setObjectName(QStringLiteral("txtDialer_%1").arg(i));
+        KeepStorable(txtDialer[size_t(i)], StoredAs::PlainLine);
         entry->addWidget(txtDialer[size_t(i)], 0, i);
     }
     const std::pair<const char *, const char *> commands[] = {
@@ -275,7 +277,8 @@ void frmDialer::cmdSpeedDialer_Click(int Index) {
         txtDialer[1]->setText(lblNumber->text());
         [[fallthrough]];
     case 0:
-        slot = {txtDialer[0]->text(), txtDialer[1]->text()};
+        slot = {StorableText(txtDialer[0]->text(), StoredAs::PlainLine),
+                StorableText(txtDialer[1]->text(), StoredAs::PlainLine)};
         cmdDialer[size_t(SelectedSlot)]->setText(slot.Name);
         SaveSpeedDial();
         [[fallthrough]];

@@ -1,5 +1,6 @@
 #include "FuzzSupport.h"
 
+#include "common/StorableText.h"
 #include "inventory/Locations.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -7,9 +8,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const std::optional<QStringList> names = LoadLocationsFile();
     Check(names && names->size() == LocationCount, "the five names");
     Check(SaveLocationsFile(*names), "the save");
-    QStringList expected = *names; // a text box holds no line ends
-    expected.replaceInStrings(QStringLiteral("\r"), QString());
-    expected.replaceInStrings(QStringLiteral("\n"), QString());
+    QStringList expected;
+    for (const QString &name : *names)
+        expected << StorableText(name, StoredAs::Location);
     Check(LoadLocationsFile() == expected, "the names");
+    Check(LocationsText(expected) == LocationsText(*names), "the bytes written again");
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "FuzzSupport.h"
 
 #include "pricebook/RFQText.h"
+#include "shell/BasicDiskRoutines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     PutDataFile(QStringLiteral("/RFQ.txt"), data, size);
@@ -8,5 +9,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     Check(text.has_value(), "the file read");
     Check(WriteRFQFile(*text), "the file written");
     Check(ReadRFQFile() == text, "the text");
+    const QByteArray written = ReadDataFile(QStringLiteral("/RFQ.txt")).value_or(QByteArray());
+    Check(WriteRFQFile(*ReadRFQFile()), "the file written again");
+    Check(ReadDataFile(QStringLiteral("/RFQ.txt")) == written, "the bytes written again");
     return 0;
 }

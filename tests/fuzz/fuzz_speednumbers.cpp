@@ -1,5 +1,6 @@
 #include "FuzzSupport.h"
 
+#include "common/StorableText.h"
 #include "telephony/SpeedDial.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -15,8 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     }
     const SpeedEntries again = ReadSpeedNumbers();
     for (int k = 0; k < SpeedSlots; ++k)
-        Check(again[size_t(k)].Name == expected[size_t(k)].Name &&
-                  again[size_t(k)].Number == expected[size_t(k)].Number,
+        Check(again[size_t(k)].Name == StorableText(expected[size_t(k)].Name, StoredAs::PlainLine) &&
+                  again[size_t(k)].Number ==
+                      StorableText(expected[size_t(k)].Number, StoredAs::PlainLine),
               "the entries");
+    Check(SpeedNumbersText(again) == SpeedNumbersText(entries), "the bytes written again");
     return 0;
 }

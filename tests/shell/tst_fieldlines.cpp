@@ -1,5 +1,10 @@
+#include "common/StorableText.h"
+#include "inventory/Locations.h"
+#include "pricebook/RFQText.h"
 #include "shell/FieldLines.h"
+#include "support/AwkwardText.h"
 #include "support/DataFolder.h"
+#include "telephony/SpeedDial.h"
 
 class TestFieldLines : public QObject {
     Q_OBJECT
@@ -13,14 +18,83 @@ private slots:
                  QByteArray("\"Suite 5, Floor 2\",-5,#TRUE#,#FALSE#\r\n\"\",255,1.5\r\n1440\r\n"));
     }
 
-    void stringsBothWays() {
-        // A double quote becomes an apostrophe; the rest of the text goes as Windows-1252.
-        FieldLineWriter w;
-        w.String("12\" pipe").String(QString::fromUtf8("Café € “x”")).EndLine();
-        QCOMPARE(w.bytes(), QByteArray("\"12' pipe\",\"Caf\xE9 \x80 \x93x\x94\"\r\n"));
-        FieldLineReader r(w.bytes());
-        QCOMPARE(r.String(), QString("12' pipe"));
-        QCOMPARE(r.String(), QString::fromUtf8("Café € “x”"));
+    void storableText_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("stored");
+        const int quoted = int(StoredAs::QuotedField), location = int(StoredAs::Location),
+                  line = int(StoredAs::PlainLine), lines = int(StoredAs::PlainLines);
+        QTest::newRow("plain text") << "Suite 5, Floor 2" << quoted << "Suite 5, Floor 2";
+        QTest::newRow("quoted word") << "\"Tokyo\" Ltd" << quoted << u8"\u201CTokyo\u201D Ltd";
+        QTest::newRow("inch mark") << "12\" pipe" << quoted << u8"12\u201D pipe";
+        QTest::newRow("full-width quote") << u8"\uFF02A\uFF02" << quoted << u8"\u201CA\u201D";
+        QTest::newRow("typographic kept") << u8"\u201Cx\u201D" << quoted << u8"\u201Cx\u201D";
+        QTest::newRow("line break in a field") << "a\r\nb\nc" << quoted << "a b c";
+        QTest::newRow("letters folded") << u8"Caf\u00E9 \u0151 \u65E5 \U0001F600" << quoted
+                                        << u8"Caf\u00E9 o ? ?";
+        QTest::newRow("location keeps quotes") << "\"A\", 2" << location << "\"A\", 2";
+        QTest::newRow("location on one line") << "Shelf\r\n3" << location << "Shelf 3";
+        QTest::newRow("speed dial name") << "Jo\nAnn \"Q\"" << line << "Jo Ann \"Q\"";
+        QTest::newRow("lines of a text") << "a\r\nb\rc\n" << lines << "a\nb\nc\n";
+    }
+    void storableText() {
+        QFETCH(QString, typed);
+        QFETCH(int, kind);
+        QFETCH(QString, stored);
+        QCOMPARE(StorableText(typed, StoredAs(kind)), stored);
+    }
+
+    // Whatever a writer is given, its file has the shape its readers expect and reads back as the
+    // text stored, for the suite's other programs as for this one.
+    void everyWriterReadsBackWhatItStores() {
+        TestDataFolder data;
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < 300; ++round) {
+            QStringList nine, five;
+            for (int k = 0; k < 9; ++k)
+                nine << AwkwardText(random);
+            FieldLineWriter business;
+            for (const QString &text : nine)
+                business.String(text);
+            const QByteArray bytes = business.EndLine().bytes();
+            QCOMPARE(bytes.count('"'), 18);
+            QCOMPARE(bytes.count('\n'), 1);
+            QVERIFY(bytes.endsWith("\r\n") && bytes.count('\r') == 1);
+            FieldLineReader reader(bytes);
+            for (const QString &text : nine)
+                QCOMPARE(reader.String(), StorableText(text, StoredAs::QuotedField));
+            QVERIFY(reader.atEnd());
+
+            for (int k = 0; k < LocationCount; ++k)
+                five << AwkwardText(random);
+            const QByteArray locations = LocationsText(five);
+            QCOMPARE(locations.count("\r\n"), LocationCount);
+            QCOMPARE(locations.count('\n'), LocationCount);
+            const QStringList names = ParseLocations(locations);
+            for (int k = 0; k < LocationCount; ++k)
+                QCOMPARE(names[k], StorableText(five[k], StoredAs::Location));
+
+            SpeedEntries entries;
+            int filled = 0;
+            for (SpeedEntry &entry : entries) {
+                entry = {random.bounded(3) ? AwkwardText(random) : QString(), AwkwardText(random)};
+                filled += entry.Name.isEmpty() ? 0 : 1;
+            }
+            const QByteArray speed = SpeedNumbersText(entries);
+            QCOMPARE(speed.count('\n'), 2 * filled);
+            const SpeedEntries again = ParseSpeedNumbers(speed);
+            int k = 0;
+            for (const SpeedEntry &entry : entries) {
+                if (entry.Name.isEmpty())
+                    continue;
+                QCOMPARE(again[size_t(k)].Name, StorableText(entry.Name, StoredAs::PlainLine));
+                QCOMPARE(again[size_t(k++)].Number, StorableText(entry.Number, StoredAs::PlainLine));
+            }
+
+            const QString request = AwkwardText(random);
+            QVERIFY(WriteRFQFile(request));
+            QCOMPARE(ReadRFQFile(), StorableText(request, StoredAs::PlainLines));
+        }
     }
 
     void readerTakesFieldsAcrossLines() {
