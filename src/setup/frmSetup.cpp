@@ -681,6 +681,10 @@ void frmSetup::cmdLogo_Click(int Index) {
                        .arg(QDir::toNativeSeparators(*file)));
             return;
         }
+        if (const QString refusal = UnkeptLogoPath(*file); !refusal.isEmpty()) {
+            MsgBox(refusal);
+            return;
+        }
         ShowLogo(picture);
         cmdLogo[1]->setEnabled(true);
         return;
@@ -735,10 +739,26 @@ void frmSetup::LoadLogo() {
         ShowLogo(QPixmap(path));
 }
 
+// The logo's file is kept by its path in a quoted field: a path that field cannot give back
+// would lose the logo at the next start, without a word.
+QString frmSetup::UnkeptLogoPath(const QString &path) {
+    if (StorableText(path, StoredAs::QuotedField) == path)
+        return QString();
+    return QStringLiteral("%1\ncannot be kept as the logo: its name or folder holds a double "
+                          "quote or a letter the settings file cannot keep. Copy the picture to "
+                          "a plainly named folder and choose it there.")
+        .arg(QDir::toNativeSeparators(path));
+}
+
 bool frmSetup::SaveCompanyLogo(QString *error) {
     const QString path = LoadForm<frmStartup>()->dlgPrint->FileName();
     if (path.isEmpty())
         return true;
+    if (const QString refusal = UnkeptLogoPath(path); !refusal.isEmpty()) {
+        if (error)
+            *error = refusal;
+        return false;
+    }
     FieldLineWriter line;
     line.String(path).EndLine();
     return WriteFieldLineFile(LogoFile, line, true, error) && SaveLogoSettings(error);

@@ -98,6 +98,8 @@ public:
     void PrintSampleDocument();
     void LoadLogo();
     bool SaveCompanyLogo(QString *error);
+    // Why the picture at the path cannot be kept as the logo, or empty when it can.
+    static QString UnkeptLogoPath(const QString &path);
     void LoadLogoSettings();
     bool SaveLogoSettings(QString *error);
     void UpDown1_Click(bool grow);

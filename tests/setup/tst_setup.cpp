@@ -210,6 +210,9 @@ private slots:
         QCOMPARE(stored->title, QString("Velbor Inventory"));
         QVERIFY(!setup->cmdLogo[1]->isEnabled());
         QCOMPARE(data->read("/CompanyLogo.txt"), "\"" + picture.toLocal8Bit() + "\"\r\n");
+        // Its path is all the logo file keeps: one that would not read back is refused.
+        QVERIFY(frmSetup::UnkeptLogoPath(picture).isEmpty());
+        QVERIFY(!frmSetup::UnkeptLogoPath(data->path("/our \"best\" logo.bmp")).isEmpty());
         QCOMPARE(data->read("/LogoSettings.txt"), QByteArray("1490,1440\r\n"));
         setup->tabInfo->setCurrentIndex(3);
         Screenshot(setup, "setup-logo");
