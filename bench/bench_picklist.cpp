@@ -49,7 +49,8 @@ int main(int argc, char **argv) {
            MedianMs(
                [&] {
                    SetUpPrinter(QStringLiteral("Portrait"), 2);
-                   PrintPicklistPages(lines, QStringLiteral("Load the van by seven"));
+                   PrintPicklistPages(lines, QStringLiteral("Load the van by seven"),
+                                      QDate::currentDate());
                },
                3),
            2000);

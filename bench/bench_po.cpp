@@ -49,7 +49,9 @@ int main(int argc, char **argv) {
            MedianMs(
                [&] {
                    SetUpPrinter(QStringLiteral("Portrait"), 2);
-                   PrintPOPages(false, lines, {QString(), true});
+                   PrintPOPages({QStringLiteral("Purchase Order"), true, QStringLiteral("1000"),
+                                 {}, VendorAddressLines(0)},
+                                lines, {QString(), true});
                },
                3),
            2000);

@@ -13,6 +13,8 @@ QString BusinessPhone;
 QString BusinessFax;
 QString BusinessTaxId;
 
+bool BusinessUsaStyle = true;
+QString PrintFontName = QStringLiteral("Arial");
 quint32 BorderColor = 0;
 bool PrintInColor = true;
 quint8 PrintCopies = 3;
@@ -27,6 +29,8 @@ void ResetVariables() {
          {&BusinessName, &BusinessAddress1, &BusinessAddress2, &BusinessCity, &BusinessState,
           &BusinessZip, &BusinessPhone, &BusinessFax, &BusinessTaxId})
         field->clear();
+    BusinessUsaStyle = true;
+    PrintFontName = QStringLiteral("Arial");
     BorderColor = 0;
     PrintInColor = true;
     PrintCopies = 3;

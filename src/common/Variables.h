@@ -35,7 +35,13 @@ extern QString BusinessPhone;
 extern QString BusinessFax;
 extern QString BusinessTaxId;
 
-// Print settings: the border colour as 0x00BBGGRR, colour printing, and copies.
+// The address style the set-up screen shows: USA (city, state and ZIP on one line) or
+// international (each on its own line).
+extern bool BusinessUsaStyle;
+
+// Print settings: the document font as the set-up screen shows it, the border colour as
+// 0x00BBGGRR, colour printing, and copies.
+extern QString PrintFontName;
 extern quint32 BorderColor;
 extern bool PrintInColor;
 extern quint8 PrintCopies;

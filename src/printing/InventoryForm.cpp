@@ -3,17 +3,9 @@
 #include "common/Variables.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "purchasing/frmPO.h"
-#include "setup/frmSetup.h"
 #include "shell/FieldLines.h"
-#include "stock/frmInventory.h"
 
-#include <QComboBox>
-#include <QDateEdit>
-#include <QLabel>
 #include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include <cmath>
 
@@ -32,32 +24,30 @@ QString ShortDate(const QDate &date) {
 }
 
 // Below the business header, which a long header pushes down.
-void PrintSubmittedTo(double headerEnd, double width) {
-    frmPO *po = LoadForm<frmPO>();
-    if (po->optPO[1]->isChecked())
-        return; // a blank purchase order is addressed by hand
+void PrintSubmittedTo(const QStringList &vendor, double headerEnd, double width) {
     Printer &printer = Printer::Current();
     printer.CurrentY = std::max(1.75 * Inch, headerEnd + 0.05 * Inch);
     PrintAt(Inch, QStringLiteral("Submitted To:"));
     SetPrintFont(10, false, false);
     printer.CurrentY = std::max(2.4 * Inch, printer.CurrentY + 0.1 * Inch);
-    const int k = po->cboVendors->currentIndex();
-    if (k < 0 || k >= Vendors.Names.size())
-        return;
-    auto line = [&](const QString &text) { PrintFitted(Inch, width, text, true); };
-    line(Vendors.Names.at(k));
-    line(Vendors.Addresses1.at(k));
-    if (!Vendors.Addresses2.at(k).isEmpty())
-        line(Vendors.Addresses2.at(k));
-    for (const QString &text : CityStateLines(Vendors.Cities.at(k), Vendors.States.at(k),
-                                              Vendors.PostalCodes.at(k), UsaAddressStyle()))
-        line(text);
+    for (const QString &line : vendor)
+        PrintFitted(Inch, width, line, true);
 }
 
 } // namespace
 
 bool UsaAddressStyle() {
-    return LoadForm<frmSetup>()->cmdAddress->text() == QLatin1String("USA Style Address");
+    return BusinessUsaStyle;
+}
+
+QStringList VendorAddressLines(int k) {
+    if (k < 0 || k >= Vendors.Names.size())
+        return {};
+    QStringList lines{Vendors.Names.at(k), Vendors.Addresses1.at(k)};
+    if (!Vendors.Addresses2.at(k).isEmpty())
+        lines << Vendors.Addresses2.at(k);
+    return lines + CityStateLines(Vendors.Cities.at(k), Vendors.States.at(k),
+                                  Vendors.PostalCodes.at(k), UsaAddressStyle());
 }
 
 QStringList CityStateLines(const QString &city, const QString &state, const QString &zip,
@@ -125,14 +115,14 @@ double PrintBusinessHeader(double x, double y, int nameSize, double width, doubl
     return printer.CurrentY;
 }
 
-double PrintDocumentFrame(const QString &title, double headerX, double headerY, bool isPO) {
+double PrintDocumentFrame(const DocumentFrame &frame, double headerX, double headerY) {
     Printer &printer = Printer::Current();
     printer.SetScaleWidth(12240);
     printer.DrawWidth = 6;
     printer.Box(Left, 504, Right, 5040);
     for (double y : {5760.0, 6120.0, 14400.0})
         printer.Line(Left, y, Right, y);
-    if (isPO) {
+    if (frame.IsPO) {
         SetPrintFont(14, true, false);
         MoveToInches(1.3, 10.1);
         printer.Print(QStringLiteral("from ") + BusinessName);
@@ -147,15 +137,14 @@ double PrintDocumentFrame(const QString &title, double headerX, double headerY, 
 
     SetPrintFont(28, true, false);
     MoveToInches(5.0, 0.5);
-    printer.Print(title);
+    printer.Print(frame.Title);
     SetPrintFont(10, true, false);
     printer.Print();
     const double at = 5.0 * Inch;
-    if (!isPO) {
-        PrintAt(at, QStringLiteral("Need picked by: ") +
-                        ShortDate(LoadForm<frmInventory>()->DTPicker1->date()));
+    if (!frame.IsPO) {
+        PrintAt(at, QStringLiteral("Need picked by: ") + ShortDate(frame.NeedBy));
     } else {
-        PrintAt(at, QStringLiteral("Number ") + LoadForm<frmPO>()->lblNextPO->text().trimmed());
+        PrintAt(at, QStringLiteral("Number ") + frame.Number);
         PrintAt(at, QStringLiteral("Date: ") + ShortDate(QDate::currentDate()));
         SetPrintFont(14, true, false);
         printer.Print();
@@ -165,8 +154,8 @@ double PrintDocumentFrame(const QString &title, double headerX, double headerY, 
     // The header and the vendor keep left of the title block.
     const double width = (5.0 - headerX) * Inch - 0.1 * Inch;
     const double headerEnd = PrintBusinessHeader(headerX, headerY, 12, width);
-    if (isPO)
-        PrintSubmittedTo(headerEnd, width);
+    if (frame.SubmittedTo)
+        PrintSubmittedTo(*frame.SubmittedTo, headerEnd, width);
     return headerEnd;
 }
 

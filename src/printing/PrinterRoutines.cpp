@@ -2,8 +2,8 @@
 
 #include "common/Cp1252.h"
 #include "common/StorableText.h"
+#include "common/Variables.h"
 #include "printing/Printer.h"
-#include "setup/frmSetup.h"
 #include "shell/BasicDiskRoutines.h"
 #include "shell/CommonDialog.h"
 #include "shell/Rev11Common.h"
@@ -26,7 +26,7 @@ void SetUpPrinter(const QString &orientation, int colourFlag) {
     printer.SetColorMode(colourFlag != 0 ? 2 : 1);
     printer.SetOrientation(orientation == QLatin1String("Portrait") ? 1 : 2);
     printer.SetScaleWidth(0);
-    printer.SetFontName(LoadForm<frmSetup>()->lblFont->text());
+    printer.SetFontName(PrintFontName);
     printer.ForeColor = 0;
     SetPrintFont(0, false, false);
 }

@@ -9,7 +9,6 @@ namespace {
 constexpr double Inch = 1440;
 constexpr double LinesBottom = 12240; // 8.5 in, where the delivery block begins
 constexpr double DeliveryBottom = 13536;
-const QString Title = QStringLiteral("Purchase Order");
 constexpr double Gap = 72; // between a text and the frame's column rule
 
 void PrintPOHeadings() {
@@ -25,8 +24,8 @@ void PrintPOHeadings() {
     SetPrintFont(10, false, false);
 }
 
-void StartPage() {
-    PrintDocumentFrame(Title, 1.0, 0.6, true);
+void StartPage(const DocumentFrame &frame) {
+    PrintDocumentFrame(frame, 1.0, 0.6);
     PrintPOHeadings();
 }
 
@@ -35,7 +34,7 @@ void StartLines() {
     MoveToInches(0.75, 4.3);
 }
 
-void PrintPOLines(const std::vector<POLine> &lines) {
+void PrintPOLines(const DocumentFrame &frame, const std::vector<POLine> &lines) {
     Printer &printer = Printer::Current();
     StartLines();
     for (const POLine &line : lines) {
@@ -45,7 +44,7 @@ void PrintPOLines(const std::vector<POLine> &lines) {
             continue;
         if (printer.CurrentY + printer.TextHeight(line.Quantity) >= LinesBottom) {
             printer.NewPage();
-            StartPage();
+            StartPage(frame);
             StartLines();
         }
         // Each text keeps within the frame's column rules at 1800, 7920, 10080 and 11880.
@@ -75,13 +74,14 @@ void PrintDeliveryText(const QString &text) {
 
 } // namespace
 
-bool PrintPOPages(bool blank, const std::vector<POLine> &lines, const PODelivery &delivery) {
+bool PrintPOPages(const DocumentFrame &frame, const std::vector<POLine> &lines,
+                  const PODelivery &delivery) {
     Printer &printer = Printer::Current();
-    StartPage();
-    if (blank) {
+    StartPage(frame);
+    if (!frame.SubmittedTo) {
         DrawBlankOrderLines();
     } else {
-        PrintPOLines(lines);
+        PrintPOLines(frame, lines);
         SetPrintFont(12, true, false);
         MoveToInches(0.3, 8.5);
         printer.Print(QStringLiteral("Deliver to:"));

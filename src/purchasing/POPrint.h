@@ -1,5 +1,7 @@
 #pragma once
 
+#include "printing/InventoryForm.h"
+
 #include <QString>
 
 #include <vector>
@@ -19,6 +21,8 @@ struct PODelivery {
     bool HoldForPickup; // without instructions: "Hold for Pickup at Counter", else the business
 };
 
-// The pages on the printer SetUpPrinter has prepared: a blank PO has ruled writing lines
-// instead of the item lines. False when the printing failed.
-bool PrintPOPages(bool blank, const std::vector<POLine> &lines, const PODelivery &delivery);
+// The pages on the printer SetUpPrinter has prepared, each in the frame given. A blank PO (one
+// without a "Submitted To:" block) has ruled writing lines instead of the item lines. False when
+// the printing failed.
+bool PrintPOPages(const DocumentFrame &frame, const std::vector<POLine> &lines,
+                  const PODelivery &delivery);

@@ -649,10 +649,13 @@ void frmPO::cmdInvoiceContinue_Click() {
         lines.push_back({fgItems->TextMatrix(r, Quantity), fgItems->TextMatrix(r, Description),
                          fgItems->TextMatrix(r, Cost), fgItems->TextMatrix(r, Extension)});
     const PODelivery delivery{txtDelivery->toPlainText(), optDelivery[0]->isChecked()};
+    DocumentFrame frame{QStringLiteral("Purchase Order"), true, lblNextPO->text().trimmed(), {}, {}};
+    if (!optPO[1]->isChecked()) // a blank purchase order is addressed by hand
+        frame.SubmittedTo = VendorAddressLines(cboVendors->currentIndex());
     if (!PrintWithDialog(QStringLiteral("Purchase Order %1").arg(PONumber),
                          QStringLiteral("The Document will not be Printed"), [&] {
                              SetUpPrinter(QStringLiteral("Portrait"), 2);
-                             return PrintPOPages(optPO[1]->isChecked(), lines, delivery);
+                             return PrintPOPages(frame, lines, delivery);
                          }))
         return;
     if (!delivery.Text.isEmpty())

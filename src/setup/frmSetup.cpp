@@ -448,6 +448,7 @@ void frmSetup::SetAddressStyle() {
 void frmSetup::cmdAddress_Click() {
     if (cmdAddress->text() == UsaStyle) {
         cmdAddress->setText(InternationalStyle);
+        BusinessUsaStyle = false;
         lblPostal->hide();
         lblAddress[3]->setText(QStringLiteral("Address 3"));
         lblAddress[4]->setText(QStringLiteral("Address 4"));
@@ -462,6 +463,7 @@ void frmSetup::cmdAddress_Click() {
     }
     lblPostal->show();
     cmdAddress->setText(UsaStyle);
+    BusinessUsaStyle = true;
     lblAddress[3]->setText(QStringLiteral("City"));
     lblAddress[4]->setText(QStringLiteral("State"));
     lblAddress[5]->show();
@@ -605,7 +607,7 @@ void frmSetup::LoadPrintColors() {
         SetBackColor(txtBorders, ColorFromValue(BorderColor));
         SetBackColor(txtData, ColorFromValue(quint32(file->Int32()) & 0xFFFFFF));
         const QString font = file->String();
-        lblFont->setText(font.isEmpty() ? DefaultFont : font);
+        ShowFontName(font.isEmpty() ? DefaultFont : font);
         PrintInColor = file->Boolean();
         PrintCopies = file->Byte();
         ckColor->setChecked(PrintInColor);
@@ -615,9 +617,15 @@ void frmSetup::LoadPrintColors() {
     SetBackColor(txtBorders, ColorFromValue(0));
     SetBackColor(txtData, ColorFromValue(0));
     BorderColor = 0;
-    lblFont->setText(DefaultFont);
+    ShowFontName(DefaultFont);
     PrintInColor = true;
     PrintCopies = 3;
+}
+
+// The documents print in the font the screen shows, saved or not.
+void frmSetup::ShowFontName(const QString &name) {
+    lblFont->setText(name);
+    PrintFontName = name;
 }
 
 bool frmSetup::SavePrintColors(QString *error) {
@@ -627,7 +635,7 @@ bool frmSetup::SavePrintColors(QString *error) {
     FieldLineWriter lines;
     lines.Integer(BorderColor).EndLine();
     lines.Integer(ValueOfColor(BackColor(txtData))).EndLine();
-    lblFont->setText(StorableText(lblFont->text(), StoredAs::QuotedField));
+    ShowFontName(StorableText(lblFont->text(), StoredAs::QuotedField));
     lines.String(lblFont->text()).EndLine();
     lines.Boolean(PrintInColor).EndLine();
     lines.Byte(PrintCopies).EndLine();
@@ -638,7 +646,7 @@ void frmSetup::cmdChange_Click(int Index) {
     CommonDialog *dialog = LoadForm<frmStartup>()->dlgPrint;
     if (Index == 2) {
         if (const std::optional<QString> family = dialog->ShowFont(lblFont->text()))
-            lblFont->setText(*family);
+            ShowFontName(*family);
         return;
     }
     QLineEdit *box = Index == 0 ? txtBorders : txtData;
@@ -725,7 +733,11 @@ void frmSetup::cmdLogo_Click(int Index) {
 void frmSetup::PrintSampleDocument() {
     PrintWithDialog(QStringLiteral("Sample Document"), QString(), [] {
         SetUpPrinter(QStringLiteral("Portrait"), 2);
-        PrintDocumentFrame(QStringLiteral("Purchase Order"), 1.0, 0.6, false);
+        // The picklist's frame under a purchase order's title, dated today.
+        DocumentFrame frame;
+        frame.Title = QStringLiteral("Purchase Order");
+        frame.NeedBy = QDate::currentDate();
+        PrintDocumentFrame(frame, 1.0, 0.6);
         return Printer::Current().EndDoc();
     });
 }

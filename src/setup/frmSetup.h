@@ -90,6 +90,7 @@ public:
     QString HiddenZip;
 
     void LoadPrintColors();
+    void ShowFontName(const QString &name);
     bool SavePrintColors(QString *error);
     void cmdChange_Click(int Index);
     QColor BackColor(const QLineEdit *box) const;

@@ -27,8 +27,11 @@ void PrintHeadings() {
 }
 
 // Gives back the y below the business header.
-double StartPage() {
-    const double headerEnd = PrintDocumentFrame(QStringLiteral("Picklist"), 1.0, 0.6, false);
+double StartPage(const QDate &needBy) {
+    DocumentFrame frame;
+    frame.Title = QStringLiteral("Picklist");
+    frame.NeedBy = needBy;
+    const double headerEnd = PrintDocumentFrame(frame, 1.0, 0.6);
     PrintHeadings();
     return headerEnd;
 }
@@ -81,9 +84,10 @@ void PrintMoreInstructions(const QStringList &rest) {
 
 } // namespace
 
-bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &instructions) {
+bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &instructions,
+                        const QDate &needBy) {
     Printer &printer = Printer::Current();
-    const QStringList rest = PrintInstructions(instructions, StartPage());
+    const QStringList rest = PrintInstructions(instructions, StartPage(needBy));
     printer.Print();
     MoveToInches(0.75, 4.3);
     for (const PicklistLine &line : lines) {
@@ -93,7 +97,7 @@ bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &i
             continue;
         if (printer.CurrentY + printer.TextHeight(line.quantity) >= LinesBottom) {
             printer.NewPage();
-            StartPage();
+            StartPage(needBy);
             printer.Print();
             MoveToInches(0.75, 4.3);
         }

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 #include <vector>
 
-// The printed picklist: the page frame titled "Picklist" with the pick-by date of the screen,
-// the column headings, the special instructions and the lines to pick.
+// The printed picklist: the page frame titled "Picklist" with the date it is needed by, the
+// column headings, the special instructions and the lines to pick.
 
 struct PicklistLine {
     QString quantity;
@@ -14,4 +15,5 @@ struct PicklistLine {
 
 // The pages on the printer SetUpPrinter has prepared. Instructions too long for the room above
 // the headings go on to pages of their own after the lines. False when the printing failed.
-bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &instructions);
+bool PrintPicklistPages(const std::vector<PicklistLine> &lines, const QString &instructions,
+                        const QDate &needBy);

@@ -447,9 +447,10 @@ void frmInventory::PrintPicklist() {
     for (int i = 1; i < fgPicklist->Rows(); ++i)
         lines.push_back({fgPicklist->TextMatrix(i, 0), fgPicklist->TextMatrix(i, 1)});
     const QString instructions = txtPick->toPlainText();
+    const QDate needBy = DTPicker1->date();
     const DrawDocument draw = [&] {
         SetUpPrinter(QStringLiteral("Portrait"), 2);
-        return PrintPicklistPages(lines, instructions);
+        return PrintPicklistPages(lines, instructions, needBy);
     };
     for (bool first = true;; first = false) {
         if (!ReportPrintResult(PrintDocument(draw, first), cancelled))

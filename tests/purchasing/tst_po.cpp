@@ -6,6 +6,7 @@
 #include "purchasing/CustomerFile.h"
 #include "purchasing/PONumber.h"
 #include "purchasing/frmPO.h"
+#include "setup/frmSetup.h"
 #include "shell/ScreenLayout.h"
 #include "shell/VerifyDataRoutines.h"
 #include "shell/frmStartup.h"
@@ -77,6 +78,7 @@ class TestPO : public QObject {
         vendor[VendorPostalCode] = "33605";
         SaveVendor(1, vendor);
         WriteItems(items);
+        LoadForm<frmSetup>(); // the business data, as start-up loads it
         LoadForm<frmPO>();
         LoadForm<frmContacts>();
         return screen = static_cast<frmPO *>(OpenRoutine(0));

@@ -70,13 +70,11 @@ DrawDocument PurchaseOrder(const DocumentText &text, bool blank, const QString &
                                     {QString::number(item.ReorderAmount), item.Description,
                                      item.Cost.toString(), item.Price.toString()});
     return Portrait([=] {
-        // The vendor and the kind of order are read from the screen, as it is left to print.
-        frmPO *po = LoadForm<frmPO>();
-        LoadForm<frmContacts>();
-        po->lblNextPO->setText(QStringLiteral(" 1001 "));
-        po->cboVendors->setCurrentIndex(0);
-        po->optPO[blank ? 1 : 0]->setChecked(true);
-        return PrintPOPages(blank, lines, {delivery, text.Pickup});
+        LoadForm<frmContacts>(); // the vendor lists
+        DocumentFrame frame{QStringLiteral("Purchase Order"), true, QStringLiteral("1001"), {}, {}};
+        if (!blank)
+            frame.SubmittedTo = VendorAddressLines(0);
+        return PrintPOPages(frame, lines, {delivery, text.Pickup});
     });
 }
 
@@ -107,7 +105,9 @@ std::vector<Document> EveryDocument(const DocumentText &text) {
          [=] { return PrintInventoryPages(InventoryReportTitle, *grid, locations); }},
         {"Inventory Tally Sheet",
          [=] { return PrintInventoryPages(TallySheetTitle, *grid, locations); }},
-        {"Picklist", Portrait([=] { return PrintPicklistPages(picks, text.Instructions); })},
+        {"Picklist", Portrait([=] {
+             return PrintPicklistPages(picks, text.Instructions, QDate::currentDate());
+         })},
         {"Purchase Order 1001", PurchaseOrder(text, false, QString())},
         {"Purchase Order with Delivery", PurchaseOrder(text, false, text.Instructions)},
         {"Blank Purchase Order", PurchaseOrder(text, true, QString())},
@@ -116,7 +116,10 @@ std::vector<Document> EveryDocument(const DocumentText &text) {
         {"Request for Quotation", Landscape([=] { PrintRFQPages(content); })},
         {"Contact Report", Portrait(PrintContactPages)},
         {"Sample Document", Portrait([] {
-             PrintDocumentFrame(QStringLiteral("Purchase Order"), 1.0, 0.6, false);
+             DocumentFrame frame;
+             frame.Title = QStringLiteral("Purchase Order");
+             frame.NeedBy = QDate::currentDate();
+             PrintDocumentFrame(frame, 1.0, 0.6);
              return Printer::Current().EndDoc();
          })},
     };
