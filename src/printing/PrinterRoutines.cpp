@@ -7,9 +7,10 @@
 #include "shell/BasicDiskRoutines.h"
 #include "shell/CommonDialog.h"
 #include "shell/Rev11Common.h"
-#include "shell/frmStartup.h"
 
-#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -131,7 +132,24 @@ void WriteInstructionsFile(const QString &name, const QString &text) {
 }
 
 bool ShowPrintDialog(const QString &docName) {
-    return LoadForm<frmStartup>()->dlgPrint->ShowPrinter(docName);
+    Printer::Current().ResetChoices();
+    QPrinter &device = Printer::Current().device();
+    // A print queue and a PDF viewer show what the document is and where it came from.
+    device.setDocName(docName);
+    device.setCreator(ProductName + u' ' + ProgramVersion.toString());
+    QPrintDialog dialog(&device, DialogParent());
+    // No page range: every document prints whole. "Print to File (PDF)" stays among the
+    // printers: on a desktop without one it is the only way to print.
+    dialog.setOptions(QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintToFile |
+                      QAbstractPrintDialog::PrintShowPageSize);
+    // A PDF goes where the user keeps documents, under the document's name: left to itself
+    // the dialog would propose the folder the program was started from, the data folder.
+    if (auto *file = dialog.findChild<QLineEdit *>(QStringLiteral("filename"))) {
+        QString name = docName;
+        name.replace(QRegularExpression(QStringLiteral("[/\\:*?\"<>|]")), QStringLiteral("-"));
+        file->setText(DocumentsFolder().filePath(name + QStringLiteral(".pdf")));
+    }
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void ReportPrintError() {

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QColor>
+#include <QDir>
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
-// The one set of standard dialogs the screens borrow from the main menu: printer, colour,
-// font and picture file. Each is modal; an empty result means the user cancelled.
+// Where the user keeps documents; the home folder where there is no documents folder.
+QDir DocumentsFolder();
+
+// The one set of standard dialogs the screens borrow from the main menu: colour, font and
+// picture file (the printer's is the printing's own). Each is modal; an empty result means the
+// user cancelled.
 class CommonDialog : public QObject {
     Q_OBJECT
 public:
@@ -18,9 +23,6 @@ public:
     std::optional<QString> ShowFont(const QString &currentFamily);
     // filter in the dialog's own form, e.g. "Pictures (*.bmp *.jpg);;All (*)".
     std::optional<QString> ShowOpen(const QString &filter);
-    // The printer dialog, on the printer every document prints to, for the document of that
-    // name; false on cancel.
-    bool ShowPrinter(const QString &docName);
     // A file to read that is not remembered as the logo's ShowOpen file is, and a file to write,
     // proposed under that name in the user's documents folder.
     std::optional<QString> ShowOpenOther(const QString &filter);
