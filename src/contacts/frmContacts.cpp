@@ -14,7 +14,6 @@
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
 #include "shell/VerifyDataRoutines.h"
-#include "shell/frmStartup.h"
 #include "telephony/frmDialer.h"
 
 #include <QCheckBox>

@@ -5,7 +5,6 @@
 #include "inventory/frmServices.h"
 #include "shell/CommonDialog.h"
 #include "shell/Rev11Common.h"
-#include "shell/frmStartup.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -68,7 +67,7 @@ bool ConfirmImport(const QString &path, const ItemImport &plan) {
 
 void ExportItems() {
     const std::optional<QString> path =
-        LoadForm<frmStartup>()->dlgPrint->ShowSave(Filter, QStringLiteral("Items.csv"));
+        MenuDialogs()->ShowSave(Filter, QStringLiteral("Items.csv"));
     if (!path)
         return;
     const std::vector<ItemRecord> items = ReadAllItems();
@@ -85,7 +84,7 @@ void ExportItems() {
 }
 
 void ImportItems() {
-    const std::optional<QString> path = LoadForm<frmStartup>()->dlgPrint->ShowOpenOther(Filter);
+    const std::optional<QString> path = MenuDialogs()->ShowOpenOther(Filter);
     if (!path)
         return;
     QFile file(*path);
@@ -110,7 +109,8 @@ void ImportItems() {
     // The screens that hold the items show the file as it now is.
     if (auto *services = static_cast<frmServices *>(LoadedForm(QStringLiteral("frmServices"))))
         services->LoadSalesItems();
-    LoadForm<frmStartup>()->Form_Activate();
+    if (Form *menu = LoadedForm(QStringLiteral("frmStartup")))
+        menu->Form_Activate(); // which routines the items now allow
     MsgBox(QStringLiteral("%1 added and %2 updated.")
                .arg(Count(size_t(plan->Added), "item"), Count(size_t(plan->Updated), "item")),
            QMessageBox::Ok, Title);

@@ -12,7 +12,6 @@
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
 #include "shell/VerifyDataRoutines.h"
-#include "shell/frmStartup.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -11,7 +11,6 @@
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
 #include "shell/VerifyDataRoutines.h"
-#include "shell/frmStartup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -385,7 +384,7 @@ void frmPriceBook::cmdPB_Click(int Index) {
     case 0:
         // Leaving unloads the screen (the wheel hook goes with it): the next visit starts from
         // freshly read files.
-        LoadForm<frmStartup>()->show();
+        LoadFormNamed(QStringLiteral("frmStartup"))->show();
         UnloadForm(this);
         break;
     case 1:

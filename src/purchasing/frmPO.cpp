@@ -11,7 +11,6 @@
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
 #include "shell/VerifyDataRoutines.h"
-#include "shell/frmStartup.h"
 #include "stock/frmInventory.h"
 
 #include <QComboBox>

@@ -14,8 +14,6 @@
 #include "shell/Rev11Common.h"
 #include "shell/ScreenLayout.h"
 #include "shell/VerifyDataRoutines.h"
-#include "shell/frmSplash.h"
-#include "shell/frmStartup.h"
 #include "telephony/ComPort.h"
 #include "telephony/PhoneSettings.h"
 #include "telephony/frmDialer.h"
@@ -516,7 +514,7 @@ void frmSetup::cmdQuit_Click() {
         return;
     }
     hide();
-    LoadForm<frmSplash>()->show();
+    LoadFormNamed(QStringLiteral("frmSplash"))->show();
 }
 
 bool frmSetup::SaveVIVInfo(QString *error) {
@@ -643,7 +641,7 @@ bool frmSetup::SavePrintColors(QString *error) {
 }
 
 void frmSetup::cmdChange_Click(int Index) {
-    CommonDialog *dialog = LoadForm<frmStartup>()->dlgPrint;
+    CommonDialog *dialog = MenuDialogs();
     if (Index == 2) {
         if (const std::optional<QString> family = dialog->ShowFont(lblFont->text()))
             ShowFontName(*family);
@@ -675,7 +673,7 @@ void frmSetup::SizeImage3() {
 }
 
 void frmSetup::cmdLogo_Click(int Index) {
-    CommonDialog *dialog = LoadForm<frmStartup>()->dlgPrint;
+    CommonDialog *dialog = MenuDialogs();
     switch (Index) {
     case 0: {
         const std::optional<QString> file =
@@ -763,7 +761,7 @@ QString frmSetup::UnkeptLogoPath(const QString &path) {
 }
 
 bool frmSetup::SaveCompanyLogo(QString *error) {
-    const QString path = LoadForm<frmStartup>()->dlgPrint->FileName();
+    const QString path = MenuDialogs()->FileName();
     if (path.isEmpty())
         return true;
     if (const QString refusal = UnkeptLogoPath(path); !refusal.isEmpty()) {

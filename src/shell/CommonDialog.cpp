@@ -1,5 +1,6 @@
 #include "shell/CommonDialog.h"
 
+#include "shell/Forms.h"
 #include "shell/Rev11Common.h"
 
 #include <QColorDialog>
@@ -11,6 +12,11 @@
 QDir DocumentsFolder() {
     const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     return documents.exists() ? documents : QDir::home();
+}
+
+CommonDialog *MenuDialogs() {
+    Form *menu = LoadFormNamed(QStringLiteral("frmStartup"));
+    return menu ? menu->findChild<CommonDialog *>(QStringLiteral("dlgPrint")) : nullptr;
 }
 
 CommonDialog::CommonDialog(QObject *parent) : QObject(parent) {

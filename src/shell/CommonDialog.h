@@ -13,6 +13,10 @@ QDir DocumentsFolder();
 // The one set of standard dialogs the screens borrow from the main menu: colour, font and
 // picture file (the printer's is the printing's own). Each is modal; an empty result means the
 // user cancelled.
+class CommonDialog;
+// The main menu's dialogs, which every screen borrows.
+CommonDialog *MenuDialogs();
+
 class CommonDialog : public QObject {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QDateTimeEdit>
+#include <QHash>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
@@ -148,6 +149,33 @@ QList<Form *> LoadedForms() {
             forms << form;
     }
     return forms;
+}
+
+namespace {
+
+QHash<QString, Form *(*)()> &KnownScreens() {
+    static QHash<QString, Form *(*)()> screens; // filled before main() runs
+    return screens;
+}
+
+} // namespace
+
+bool RegisterScreen(const QString &formName, Form *(*load)()) {
+    KnownScreens().insert(formName, load);
+    return true;
+}
+
+Form *LoadFormNamed(const QString &formName) {
+    if (Form *loaded = LoadedForm(formName))
+        return loaded;
+    Form *(*load)() = KnownScreens().value(formName);
+    return load ? load() : nullptr;
+}
+
+void ReturnToMainMenu(QWidget *leaving) {
+    leaving->hide();
+    if (Form *menu = LoadFormNamed(QStringLiteral("frmStartup")))
+        menu->show();
 }
 
 void RegisterLoadedForm(Form *form) {

@@ -61,6 +61,17 @@ void RegisterLoadedForm(Form *form);
 // A screen that is not loaded is left alone, so nothing is unloaded twice.
 void UnloadForm(Form *form);
 
+// The screen of that name, loading it first when it is not loaded, for the parts below the
+// screens that lead to one they cannot know the class of (the main menu, the first screen);
+// null when no screen of that name is known. Such a screen makes itself known with
+// RegisterScreen from its own file.
+Form *LoadFormNamed(const QString &formName);
+bool RegisterScreen(const QString &formName, Form *(*load)());
+
+// Leaves a routine screen for the main menu: the screen hides, the menu shows (and so
+// checks again which routines the data files allow).
+void ReturnToMainMenu(QWidget *leaving);
+
 // The screen of class T, loading it first when it is not loaded.
 template <class T> T *LoadForm() {
     if (Form *loaded = LoadedForm(QString::fromLatin1(T::staticMetaObject.className())))

@@ -76,6 +76,12 @@ frmSplash::frmSplash() : Form(QStringLiteral("frmSplash")) {
     connect(Image1_1, &ClickableImage::clicked, this, [this] { Image1_Click(1); });
 }
 
+namespace {
+const bool Known = RegisterScreen(QStringLiteral("frmSplash"), []() -> Form * {
+    return LoadForm<frmSplash>();
+});
+} // namespace
+
 void frmSplash::Form_Load() {
     Form::Form_Load();
     fraWelcome->setTitle(QStringLiteral("Welcome to ") + ProductName);

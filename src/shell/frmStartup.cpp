@@ -151,6 +151,12 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
     connect(mnuHelp, &QAction::triggered, this, [] { OpenUrl(SupplierPages::Manual); });
 }
 
+namespace {
+const bool Known = RegisterScreen(QStringLiteral("frmStartup"), []() -> Form * {
+    return LoadForm<frmStartup>();
+});
+} // namespace
+
 void frmStartup::Form_Activate() {
     for (QRadioButton *option : optMainMenuSub)
         option->setEnabled(false);
@@ -221,11 +227,6 @@ void frmStartup::mnuCreate_Click() {
     setup->tabInfo->setCurrentIndex(0);
     setup->show();
     hide();
-}
-
-void ReturnToMainMenu(QWidget *leaving) {
-    leaving->hide();
-    LoadForm<frmStartup>()->show();
 }
 
 // "Goto the Selected Routine", on the main menu.

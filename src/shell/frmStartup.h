@@ -49,9 +49,6 @@ protected:
     QAbstractButton *EnterButton() const override;
 };
 
-// Leaves a routine screen for the main menu: the screen hides, the menu shows (and so
-// checks again which routines the data files allow).
-void ReturnToMainMenu(QWidget *leaving);
 
 // Where the supplier links and Help lead.
 namespace SupplierPages {

@@ -9,7 +9,6 @@
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
 #include "shell/VerifyDataRoutines.h"
-#include "shell/frmStartup.h"
 #include "stock/PicklistPrint.h"
 
 #include <QDateEdit>
@@ -229,7 +228,11 @@ void frmInventory::RefreshItemTable() {
 void frmInventory::Form_Activate() {
     RefreshItemTable();
     ResetPicklist();
-    SetMode(LoadForm<frmStartup>()->optMainMenuSub[3]->isChecked());
+    // The menu's "Create a Pick List" chosen: a picklist, else returns.
+    const Form *menu = LoadFormNamed(QStringLiteral("frmStartup"));
+    const auto *picklist = menu ? menu->findChild<QRadioButton *>(QStringLiteral("optMainMenuSub_3"))
+                                : nullptr;
+    SetMode(picklist && picklist->isChecked());
 }
 
 void frmInventory::SetMode(bool picklist) {
