@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BenchData.h"
+#include "app/Program.h"
 #include "common/Memory.h"
 #include "shell/BasicDiskRoutines.h"
 

@@ -1,16 +1,16 @@
 // Times the picklist screen over a full items file (32,767 records): showing it (the reload
 // and sort of its item table), SaveItems, confirming a picklist of 200 lines (stock update and
 // save, printing excluded) and printing a picklist of 1,000 lines to PDF.
+#include "app/frmStartup.h"
 #include "printing/FlexGrid.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
 #include "shell/BasicDiskRoutines.h"
-#include "shell/frmStartup.h"
 #include "stock/PicklistPrint.h"
 #include "stock/frmInventory.h"
 
-#include "ScreenBench.h"
 #include "BenchTimer.h"
+#include "ScreenBench.h"
 
 #include <QApplication>
 #include <QRadioButton>

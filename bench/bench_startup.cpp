@@ -1,5 +1,6 @@
 // Times a start of the program, from Main() until the first screen is showing, over a data
 // folder that holds every data file (the items file at its full 32,767 records).
+#include "app/Program.h"
 #include "inventory/ItemFile.h"
 #include "shell/BasicDiskRoutines.h"
 #include "shell/Forms.h"

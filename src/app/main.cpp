@@ -1,3 +1,4 @@
+#include "app/Program.h"
 #include "shell/BasicDiskRoutines.h"
 #include "shell/Rev11Common.h"
 

@@ -1,7 +1,7 @@
+#include "app/frmStartup.h"
 #include "inventory/ItemCsv.h"
 #include "inventory/frmServices.h"
 #include "printing/FlexGrid.h"
-#include "shell/frmStartup.h"
 #include "support/Gui.h"
 #include "support/Items.h"
 

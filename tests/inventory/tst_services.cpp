@@ -1,3 +1,4 @@
+#include "app/Program.h"
 #include "inventory/ItemCsv.h"
 #include "inventory/ItemFile.h"
 #include "inventory/frmServices.h"

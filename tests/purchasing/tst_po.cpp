@@ -1,3 +1,4 @@
+#include "app/frmStartup.h"
 #include "contacts/VendorFile.h"
 #include "contacts/frmContacts.h"
 #include "inventory/ItemFile.h"
@@ -9,7 +10,6 @@
 #include "setup/frmSetup.h"
 #include "shell/ScreenLayout.h"
 #include "shell/VerifyDataRoutines.h"
-#include "shell/frmStartup.h"
 #include "support/CupsScheduler.h"
 #include "support/Gui.h"
 #include "support/Items.h"

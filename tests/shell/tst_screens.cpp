@@ -1,3 +1,5 @@
+#include "app/Program.h"
+#include "app/frmStartup.h"
 #include "contacts/VendorFile.h"
 #include "contacts/frmContacts.h"
 #include "inventory/frmServices.h"
@@ -5,7 +7,6 @@
 #include "setup/frmSetup.h"
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
-#include "shell/frmStartup.h"
 #include "stock/frmInventory.h"
 #include "support/Gui.h"
 #include "support/Items.h"
@@ -17,11 +18,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QHash>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>

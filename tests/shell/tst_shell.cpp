@@ -1,3 +1,4 @@
+#include "app/Program.h"
 #include "inventory/frmServices.h"
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"

@@ -1,3 +1,4 @@
+#include "app/Program.h"
 #include "inventory/ItemFile.h"
 #include "printing/FlexGrid.h"
 #include "shell/Rev11Common.h"

@@ -1,9 +1,10 @@
 #include "support/Gui.h"
+#include "app/Program.h"
 
+#include "app/frmStartup.h"
 #include "common/Variables.h"
 #include "printing/FlexGrid.h"
 #include "shell/Rev11Common.h"
-#include "shell/frmStartup.h"
 
 #include <QAbstractButton>
 #include <QApplication>

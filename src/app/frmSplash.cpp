@@ -1,9 +1,10 @@
-#include "shell/frmSplash.h"
+#include "app/frmSplash.h"
 
+#include "app/Program.h"
+#include "app/frmStartup.h"
 #include "setup/frmSetup.h"
 #include "shell/Controls.h"
 #include "shell/Rev11Common.h"
-#include "shell/frmStartup.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -77,9 +78,8 @@ frmSplash::frmSplash() : Form(QStringLiteral("frmSplash")) {
 }
 
 namespace {
-const bool Known = RegisterScreen(QStringLiteral("frmSplash"), []() -> Form * {
-    return LoadForm<frmSplash>();
-});
+const bool Known =
+    RegisterScreen(QStringLiteral("frmSplash"), []() -> Form * { return LoadForm<frmSplash>(); });
 } // namespace
 
 void frmSplash::Form_Load() {

@@ -1,5 +1,6 @@
-#include "shell/frmStartup.h"
+#include "app/frmStartup.h"
 
+#include "app/Program.h"
 #include "contacts/frmContacts.h"
 #include "inventory/ItemExchange.h"
 #include "inventory/frmServices.h"
@@ -152,9 +153,8 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
 }
 
 namespace {
-const bool Known = RegisterScreen(QStringLiteral("frmStartup"), []() -> Form * {
-    return LoadForm<frmStartup>();
-});
+const bool Known =
+    RegisterScreen(QStringLiteral("frmStartup"), []() -> Form * { return LoadForm<frmStartup>(); });
 } // namespace
 
 void frmStartup::Form_Activate() {

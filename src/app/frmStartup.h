@@ -49,7 +49,6 @@ protected:
     QAbstractButton *EnterButton() const override;
 };
 
-
 // Where the supplier links and Help lead.
 namespace SupplierPages {
 inline const QString LaserChecks =
