@@ -2,8 +2,8 @@
 
 #include "BenchData.h"
 #include "app/Program.h"
+#include "base/BasicDiskRoutines.h"
 #include "common/Memory.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include <QApplication>
 #include <QLocale>

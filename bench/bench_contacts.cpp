@@ -1,13 +1,13 @@
 // Times the contact book over a vendor file of 10,000 records: LoadVendors (the vendor arrays,
 // the vendor grid, the city list and the PO's vendor box), a name search listing every match,
 // and the contact report of 1,000 vendors to PDF.
+#include "base/BasicDiskRoutines.h"
 #include "contacts/ContactReport.h"
 #include "contacts/VendorFile.h"
 #include "contacts/frmContacts.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
 #include "purchasing/frmPO.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include "BenchTimer.h"
 #include "ScreenBench.h"

@@ -1,8 +1,8 @@
 // Times items to and from a spreadsheet's CSV file at a full items file (32,767 records): the
 // export (read the items, write the CSV) and the import (read the CSV, match every row to its
 // item, rewrite the items file).
+#include "base/BasicDiskRoutines.h"
 #include "inventory/ItemCsv.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include "BenchData.h"
 #include "BenchTimer.h"

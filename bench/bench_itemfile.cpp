@@ -1,11 +1,11 @@
 // Times every kind of save with a full items file (32,767 records), each one on the disk (file
 // and folder synced) before it returns, and the reading of that file. The data folder is made
 // in the system's temporary folder: run it where that is a real disk, not a RAM disk.
+#include "base/BasicDiskRoutines.h"
+#include "base/FieldLines.h"
 #include "contacts/VendorFile.h"
 #include "inventory/ItemFile.h"
 #include "inventory/Locations.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/FieldLines.h"
 
 #include "BenchData.h"
 #include "BenchTimer.h"

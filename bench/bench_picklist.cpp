@@ -2,10 +2,10 @@
 // and sort of its item table), SaveItems, confirming a picklist of 200 lines (stock update and
 // save, printing excluded) and printing a picklist of 1,000 lines to PDF.
 #include "app/frmStartup.h"
+#include "base/BasicDiskRoutines.h"
 #include "printing/FlexGrid.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/BasicDiskRoutines.h"
 #include "stock/PicklistPrint.h"
 #include "stock/frmInventory.h"
 

@@ -1,12 +1,12 @@
 // Times the price book screen over a full items file (32,767 records) with 2,000 services and
 // 2,000 custom items: opening it, ticking a category and an item, printing the price book of
 // every item and a request for quotation of 500 items to PDF.
+#include "base/BasicDiskRoutines.h"
 #include "pricebook/frmPriceBook.h"
 #include "printing/FlexGrid.h"
 #include "printing/InventoryPrintRoutines.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include "BenchTimer.h"
 #include "ScreenBench.h"

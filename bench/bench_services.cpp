@@ -1,13 +1,13 @@
 // Times item maintenance over a full items file (32,767 records): opening the screen,
 // saving an existing item, reloading sorted by price, and printing the inventory report to PDF,
 // without and with its progress dialog.
+#include "base/BasicDiskRoutines.h"
 #include "inventory/InventoryReport.h"
 #include "inventory/ItemFile.h"
 #include "inventory/frmServices.h"
 #include "printing/FlexGrid.h"
 #include "printing/PrintJob.h"
 #include "printing/Printer.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include "BenchTimer.h"
 #include "ScreenBench.h"

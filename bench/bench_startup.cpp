@@ -1,10 +1,10 @@
 // Times a start of the program, from Main() until the first screen is showing, over a data
 // folder that holds every data file (the items file at its full 32,767 records).
 #include "app/Program.h"
+#include "base/BasicDiskRoutines.h"
+#include "base/Forms.h"
+#include "base/Rev11Common.h"
 #include "inventory/ItemFile.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Forms.h"
-#include "shell/Rev11Common.h"
 #include "telephony/ComPort.h"
 
 #include "BenchTimer.h"

@@ -10,7 +10,7 @@ cd "$(dirname "$0")/../src"
 # its own floor and those below it.
 FLOORS=(
     "common"
-    "shell"
+    "base"
     "printing"
     "setup inventory stock purchasing pricebook contacts telephony"
     "app"
@@ -18,6 +18,19 @@ FLOORS=(
 
 # Screen-to-screen includes that the program's steps need: "from-file to-header".
 ALLOWED=(
+    # the contact book fills the purchase order's and the price book's vendor lists
+    "contacts/frmContacts.cpp purchasing/frmPO.h"
+    "contacts/frmContacts.cpp pricebook/frmPriceBook.h"
+    # its phone button follows the set-up screen's telephone tick, and dials through the dialer
+    "contacts/frmContacts.cpp setup/frmSetup.h"
+    "contacts/frmContacts.cpp telephony/frmDialer.h"
+    # the set-up screen's modem search writes the dialer's port lines; the dialer dials on the
+    # port the set-up screen shows
+    "setup/frmSetup.cpp telephony/frmDialer.h"
+    "telephony/frmDialer.cpp setup/frmSetup.h"
+    # a purchase order's lines come from the picklist screen's item table, and its stock update
+    # goes back there
+    "purchasing/frmPO.cpp stock/frmInventory.h"
 )
 
 floor_of() {

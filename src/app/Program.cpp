@@ -2,16 +2,16 @@
 
 #include "app/frmSplash.h"
 #include "app/frmStartup.h"
+#include "base/BasicDiskRoutines.h"
+#include "base/Controls.h"
+#include "base/Forms.h"
+#include "base/Rev11Common.h"
 #include "common/Cp1252.h"
 #include "common/Memory.h"
 #include "common/Variables.h"
 #include "contacts/frmContacts.h"
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Controls.h"
-#include "shell/Forms.h"
-#include "shell/Rev11Common.h"
 #include "stock/frmInventory.h"
 
 #include <QApplication>

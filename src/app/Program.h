@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Rev11Common.h"
+#include "base/Rev11Common.h"
 
 #include <QString>
 

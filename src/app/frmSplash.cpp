@@ -2,9 +2,9 @@
 
 #include "app/Program.h"
 #include "app/frmStartup.h"
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
 #include "setup/frmSetup.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,16 +1,16 @@
 #include "app/frmStartup.h"
 
 #include "app/Program.h"
+#include "base/BasicDiskRoutines.h"
+#include "base/CommonDialog.h"
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
 #include "contacts/frmContacts.h"
 #include "inventory/ItemExchange.h"
 #include "inventory/frmServices.h"
 #include "pricebook/frmPriceBook.h"
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/CommonDialog.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
 #include "stock/frmInventory.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "app/Program.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Rev11Common.h"
+#include "base/BasicDiskRoutines.h"
+#include "base/Rev11Common.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "contacts/VendorFile.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "common/Cp1252.h"
 #include "common/Variables.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include <QFileInfo>
 

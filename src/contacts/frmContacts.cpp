@@ -1,5 +1,9 @@
 #include "contacts/frmContacts.h"
 
+#include "base/BasicDiskRoutines.h"
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
+#include "base/VerifyDataRoutines.h"
 #include "common/Cp1252.h"
 #include "common/Variables.h"
 #include "contacts/ContactReport.h"
@@ -10,10 +14,6 @@
 #include "printing/PrinterRoutines.h"
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
-#include "shell/VerifyDataRoutines.h"
 #include "telephony/frmDialer.h"
 
 #include <QCheckBox>

@@ -1,12 +1,12 @@
 #include "inventory/InventoryReport.h"
 
+#include "base/BasicDiskRoutines.h"
+#include "base/Rev11Common.h"
 #include "printing/FlexGrid.h"
 #include "printing/InventoryForm.h"
 #include "printing/PrintJob.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Rev11Common.h"
 
 #include <QDate>
 #include <QLocale>

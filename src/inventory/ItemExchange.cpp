@@ -1,10 +1,10 @@
 #include "inventory/ItemExchange.h"
 
+#include "base/CommonDialog.h"
+#include "base/Rev11Common.h"
 #include "inventory/ItemCsv.h"
 #include "inventory/ItemFile.h"
 #include "inventory/frmServices.h"
-#include "shell/CommonDialog.h"
-#include "shell/Rev11Common.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

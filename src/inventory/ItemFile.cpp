@@ -1,8 +1,8 @@
 #include "inventory/ItemFile.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include <QtEndian>
 

@@ -1,8 +1,8 @@
 #include "inventory/Locations.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "common/Cp1252.h"
 #include "common/StorableText.h"
-#include "shell/BasicDiskRoutines.h"
 
 namespace {
 

@@ -1,5 +1,9 @@
 #include "inventory/frmServices.h"
 
+#include "base/BasicDiskRoutines.h"
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
+#include "base/VerifyDataRoutines.h"
 #include "common/Currency.h"
 #include "common/NumberText.h"
 #include "inventory/InventoryReport.h"
@@ -8,10 +12,6 @@
 #include "inventory/ItemRules.h"
 #include "inventory/Locations.h"
 #include "printing/FlexGrid.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
-#include "shell/VerifyDataRoutines.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -205,10 +205,11 @@ QWidget *frmServices::EntryFields() {
 
 QWidget *frmServices::Routines() {
     auto *frame = new QGroupBox(QStringLiteral("Routines"), this);
-    const Action actions[] = {{1, "&Print Inventory Report", "Print the Grid in Report form"},
-                              {3, "Print Inventory &Tally Sheets", "Sheets used to Count Inventory"},
-                              {2, "&Reload or Sort Grid", "Reload the Grid and sort"},
-                              {0, "Men&u", "Returns to the main menu"}};
+    const Action actions[] = {
+        {1, "&Print Inventory Report", "Print the Grid in Report form"},
+        {3, "Print Inventory &Tally Sheets", "Sheets used to Count Inventory"},
+        {2, "&Reload or Sort Grid", "Reload the Grid and sort"},
+        {0, "Men&u", "Returns to the main menu"}};
     auto *grid = new QGridLayout(frame);
     int at = 0;
     for (const Action &a : actions)

@@ -1,5 +1,9 @@
 #include "pricebook/frmPriceBook.h"
 
+#include "base/BasicDiskRoutines.h"
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
+#include "base/VerifyDataRoutines.h"
 #include "common/Cp1252.h"
 #include "common/Variables.h"
 #include "inventory/ItemFile.h"
@@ -7,10 +11,6 @@
 #include "pricebook/RFQText.h"
 #include "printing/FlexGrid.h"
 #include "printing/InventoryPrintRoutines.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
-#include "shell/VerifyDataRoutines.h"
 
 #include <QCheckBox>
 #include <QComboBox>

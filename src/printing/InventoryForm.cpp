@@ -1,9 +1,9 @@
 #include "printing/InventoryForm.h"
 
+#include "base/FieldLines.h"
 #include "common/Variables.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/FieldLines.h"
 
 #include <QLocale>
 

@@ -1,10 +1,10 @@
 #include "printing/InventoryPrintRoutines.h"
 
+#include "base/Rev11Common.h"
 #include "printing/InventoryForm.h"
 #include "printing/PrintJob.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/Rev11Common.h"
 
 #include <QDate>
 #include <QHash>

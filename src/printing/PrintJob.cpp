@@ -1,9 +1,9 @@
 #include "printing/PrintJob.h"
 
+#include "base/Rev11Common.h"
+#include "base/ScreenLayout.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/Rev11Common.h"
-#include "shell/ScreenLayout.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -2,7 +2,7 @@
 
 #include "printing/CupsJob.h"
 
-#include "shell/Controls.h"
+#include "base/Controls.h"
 
 #include <QFile>
 #include <QFontMetricsF>

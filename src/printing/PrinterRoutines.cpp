@@ -1,12 +1,12 @@
 #include "printing/PrinterRoutines.h"
 
+#include "base/BasicDiskRoutines.h"
+#include "base/CommonDialog.h"
+#include "base/Rev11Common.h"
 #include "common/Cp1252.h"
 #include "common/StorableText.h"
 #include "common/Variables.h"
 #include "printing/Printer.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/CommonDialog.h"
-#include "shell/Rev11Common.h"
 
 #include <QLineEdit>
 #include <QPrintDialog>

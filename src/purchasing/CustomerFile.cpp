@@ -1,7 +1,7 @@
 #include "purchasing/CustomerFile.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "common/Cp1252.h"
-#include "shell/BasicDiskRoutines.h"
 
 namespace {
 

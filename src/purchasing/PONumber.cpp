@@ -1,6 +1,6 @@
 #include "purchasing/PONumber.h"
 
-#include "shell/BasicDiskRoutines.h"
+#include "base/BasicDiskRoutines.h"
 
 namespace {
 

@@ -1,5 +1,8 @@
 #include "purchasing/frmPO.h"
 
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
+#include "base/VerifyDataRoutines.h"
 #include "common/Currency.h"
 #include "printing/FlexGrid.h"
 #include "printing/PrintJob.h"
@@ -8,9 +11,6 @@
 #include "purchasing/PONumber.h"
 #include "purchasing/POPrint.h"
 #include "purchasing/StockFromPO.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
-#include "shell/VerifyDataRoutines.h"
 #include "stock/frmInventory.h"
 
 #include <QComboBox>
@@ -648,7 +648,8 @@ void frmPO::cmdInvoiceContinue_Click() {
         lines.push_back({fgItems->TextMatrix(r, Quantity), fgItems->TextMatrix(r, Description),
                          fgItems->TextMatrix(r, Cost), fgItems->TextMatrix(r, Extension)});
     const PODelivery delivery{txtDelivery->toPlainText(), optDelivery[0]->isChecked()};
-    DocumentFrame frame{QStringLiteral("Purchase Order"), true, lblNextPO->text().trimmed(), {}, {}};
+    DocumentFrame frame{
+        QStringLiteral("Purchase Order"), true, lblNextPO->text().trimmed(), {}, {}};
     if (!optPO[1]->isChecked()) // a blank purchase order is addressed by hand
         frame.SubmittedTo = VendorAddressLines(cboVendors->currentIndex());
     if (!PrintWithDialog(QStringLiteral("Purchase Order %1").arg(PONumber),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/Forms.h"
+#include "base/Forms.h"
 
 #include <array>
 #include <vector>

@@ -1,14 +1,14 @@
 #include "stock/frmInventory.h"
 
+#include "base/BasicDiskRoutines.h"
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
+#include "base/VerifyDataRoutines.h"
 #include "inventory/ItemFile.h"
 #include "inventory/ItemGrid.h"
 #include "printing/FlexGrid.h"
 #include "printing/PrintJob.h"
 #include "printing/PrinterRoutines.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
-#include "shell/VerifyDataRoutines.h"
 #include "stock/PicklistPrint.h"
 
 #include <QDateEdit>
@@ -230,8 +230,8 @@ void frmInventory::Form_Activate() {
     ResetPicklist();
     // The menu's "Create a Pick List" chosen: a picklist, else returns.
     const Form *menu = LoadFormNamed(QStringLiteral("frmStartup"));
-    const auto *picklist = menu ? menu->findChild<QRadioButton *>(QStringLiteral("optMainMenuSub_3"))
-                                : nullptr;
+    const auto *picklist =
+        menu ? menu->findChild<QRadioButton *>(QStringLiteral("optMainMenuSub_3")) : nullptr;
     SetMode(picklist && picklist->isChecked());
 }
 

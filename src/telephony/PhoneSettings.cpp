@@ -1,6 +1,6 @@
 #include "telephony/PhoneSettings.h"
 
-#include "shell/FieldLines.h"
+#include "base/FieldLines.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "telephony/SpeedDial.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "common/Cp1252.h"
 #include "common/StorableText.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include <QStringList>
 

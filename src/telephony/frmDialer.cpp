@@ -1,9 +1,9 @@
 #include "telephony/frmDialer.h"
 
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
+#include "base/VerifyDataRoutines.h"
 #include "setup/frmSetup.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
-#include "shell/VerifyDataRoutines.h"
 #include "telephony/ComPort.h"
 
 #include <QCheckBox>

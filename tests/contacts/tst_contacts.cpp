@@ -1,9 +1,9 @@
 #include "app/frmStartup.h"
+#include "base/VerifyDataRoutines.h"
 #include "contacts/VendorFile.h"
 #include "contacts/frmContacts.h"
 #include "printing/FlexGrid.h"
 #include "purchasing/frmPO.h"
-#include "shell/VerifyDataRoutines.h"
 #include "support/Gui.h"
 #include "support/Pdf.h"
 

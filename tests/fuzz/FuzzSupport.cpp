@@ -1,6 +1,6 @@
 #include "FuzzSupport.h"
 
-#include "shell/BasicDiskRoutines.h"
+#include "base/BasicDiskRoutines.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
 
+#include "base/FieldLines.h"
 #include "common/StorableText.h"
-#include "shell/FieldLines.h"
 
 #include <QStringList>
 

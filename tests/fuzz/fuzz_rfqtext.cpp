@@ -1,7 +1,7 @@
 #include "FuzzSupport.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "pricebook/RFQText.h"
-#include "shell/BasicDiskRoutines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     PutDataFile(QStringLiteral("/RFQ.txt"), data, size);

@@ -1,8 +1,8 @@
 #include "FuzzSupport.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "common/Variables.h"
 #include "contacts/VendorFile.h"
-#include "shell/BasicDiskRoutines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     PutDataFile(VendorFileName(), data, size);

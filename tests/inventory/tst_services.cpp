@@ -1,9 +1,9 @@
 #include "app/Program.h"
+#include "base/Rev11Common.h"
 #include "inventory/ItemCsv.h"
 #include "inventory/ItemFile.h"
 #include "inventory/frmServices.h"
 #include "printing/FlexGrid.h"
-#include "shell/Rev11Common.h"
 #include "support/Gui.h"
 
 #include <QCheckBox>

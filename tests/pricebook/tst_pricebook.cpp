@@ -1,3 +1,4 @@
+#include "base/Controls.h"
 #include "common/Cp1252.h"
 #include "common/Variables.h"
 #include "contacts/VendorFile.h"
@@ -7,7 +8,6 @@
 #include "printing/FlexGrid.h"
 #include "printing/InventoryPrintRoutines.h"
 #include "setup/frmSetup.h"
-#include "shell/Controls.h"
 #include "support/Gui.h"
 #include "support/Items.h"
 #include "support/Pdf.h"

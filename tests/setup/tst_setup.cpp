@@ -1,6 +1,6 @@
+#include "base/Controls.h"
 #include "common/Variables.h"
 #include "setup/frmSetup.h"
-#include "shell/Controls.h"
 #include "support/Gui.h"
 
 #include <QCheckBox>

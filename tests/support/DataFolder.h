@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/BasicDiskRoutines.h"
+#include "base/BasicDiskRoutines.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,9 +2,9 @@
 #include "app/Program.h"
 
 #include "app/frmStartup.h"
+#include "base/Rev11Common.h"
 #include "common/Variables.h"
 #include "printing/FlexGrid.h"
-#include "shell/Rev11Common.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -64,7 +64,7 @@ void Screenshot(QWidget *widget, const QString &name);
 // Copies a printed file there too, for the same reason.
 void KeepForReview(const QString &path, const QString &name);
 
-#include "shell/Forms.h"
+#include "base/Forms.h"
 
 template <class T> T *Control(const QString &formName, const QString &name) {
     Form *form = LoadedForm(formName);

@@ -1,11 +1,11 @@
 #include "support/SaveKinds.h"
 
+#include "base/BasicDiskRoutines.h"
+#include "base/FieldLines.h"
 #include "contacts/VendorFile.h"
 #include "inventory/ItemFile.h"
 #include "inventory/Locations.h"
 #include "pricebook/RFQText.h"
-#include "shell/BasicDiskRoutines.h"
-#include "shell/FieldLines.h"
 
 #include <QDir>
 #include <QDirIterator>

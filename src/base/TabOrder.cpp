@@ -1,4 +1,4 @@
-#include "shell/TabOrder.h"
+#include "base/TabOrder.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,8 +1,8 @@
+#include "base/FieldLines.h"
 #include "common/Variables.h"
 #include "inventory/frmServices.h"
 #include "pricebook/frmPriceBook.h"
 #include "setup/frmSetup.h"
-#include "shell/FieldLines.h"
 #include "support/AwkwardText.h"
 #include "support/Documents.h"
 #include "support/Gui.h"
@@ -121,24 +121,24 @@ private slots:
     void businessData() { SurvivesRestart(Business(), 1); }
 
     void tallyLocations() {
-        SurvivesRestart(
-            {[] {
-                 frmServices *items = LoadForm<frmServices>();
-                 items->show();
-                 return QList<QWidget *>(items->txtTally.begin(), items->txtTally.end());
-             },
-             [] { LoadForm<frmServices>()->cmdServices[7]->click(); },
-             [] {
-                 const auto &boxes = LoadForm<frmServices>()->txtTally;
-                 return Texts(QList<QWidget *>(boxes.begin(), boxes.end()));
-             },
-             [](const TestDataFolder &data) {
-                 const QByteArray bytes = data.read("/Locations.txt");
-                 QCOMPARE(bytes.count("\r\n"), 5);
-                 QCOMPARE(bytes.count('\n'), 5);
-                 QCOMPARE(data.read("/Backup/Locations.txt").size() % 1, 0);
-             }},
-            2);
+        SurvivesRestart({[] {
+                             frmServices *items = LoadForm<frmServices>();
+                             items->show();
+                             return QList<QWidget *>(items->txtTally.begin(),
+                                                     items->txtTally.end());
+                         },
+                         [] { LoadForm<frmServices>()->cmdServices[7]->click(); },
+                         [] {
+                             const auto &boxes = LoadForm<frmServices>()->txtTally;
+                             return Texts(QList<QWidget *>(boxes.begin(), boxes.end()));
+                         },
+                         [](const TestDataFolder &data) {
+                             const QByteArray bytes = data.read("/Locations.txt");
+                             QCOMPARE(bytes.count("\r\n"), 5);
+                             QCOMPARE(bytes.count('\n'), 5);
+                             QCOMPARE(data.read("/Backup/Locations.txt").size() % 1, 0);
+                         }},
+                        2);
     }
 
     void speedDial() {
@@ -167,18 +167,17 @@ private slots:
     }
 
     void requestForQuotation() {
-        SurvivesRestart({[] {
-                             frmPriceBook *book = LoadForm<frmPriceBook>();
-                             book->show();
-                             book->cmdRFQ[1]->click(); // the request as last saved
-                             return QList<QWidget *>{book->txtRFQ};
-                         },
-                         [] { LoadForm<frmPriceBook>()->cmdRFQ[2]->click(); },
-                         [] { return Texts({LoadForm<frmPriceBook>()->txtRFQ}); },
-                         [](const TestDataFolder &data) {
-                             QVERIFY(data.read("/RFQ.txt").endsWith("\r\n"));
-                         }},
-                        4);
+        SurvivesRestart(
+            {[] {
+                 frmPriceBook *book = LoadForm<frmPriceBook>();
+                 book->show();
+                 book->cmdRFQ[1]->click(); // the request as last saved
+                 return QList<QWidget *>{book->txtRFQ};
+             },
+             [] { LoadForm<frmPriceBook>()->cmdRFQ[2]->click(); },
+             [] { return Texts({LoadForm<frmPriceBook>()->txtRFQ}); },
+             [](const TestDataFolder &data) { QVERIFY(data.read("/RFQ.txt").endsWith("\r\n")); }},
+            4);
     }
 };
 

@@ -1,4 +1,4 @@
-#include "shell/ScreenLayout.h"
+#include "base/ScreenLayout.h"
 
 #include <QGuiApplication>
 #include <QLayout>

@@ -1,9 +1,9 @@
-#include "shell/FieldLines.h"
+#include "base/FieldLines.h"
 
+#include "base/BasicDiskRoutines.h"
 #include "common/Cp1252.h"
 #include "common/NumberText.h"
 #include "common/StorableText.h"
-#include "shell/BasicDiskRoutines.h"
 
 #include <cmath>
 

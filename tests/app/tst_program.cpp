@@ -1,7 +1,7 @@
 #include "app/Program.h"
+#include "base/Controls.h"
+#include "base/Rev11Common.h"
 #include "inventory/frmServices.h"
-#include "shell/Controls.h"
-#include "shell/Rev11Common.h"
 #include "support/Gui.h"
 
 #include <QApplication>
@@ -72,7 +72,7 @@ void Trigger(const char *action) {
 
 } // namespace
 
-class TestShell : public QObject {
+class TestProgram : public QObject {
     Q_OBJECT
     // Every test starts in a fresh data folder of its own.
     std::optional<TestDataFolder> data;
@@ -356,5 +356,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestShell)
-#include "tst_shell.moc"
+QTEST_MAIN(TestProgram)
+#include "tst_program.moc"

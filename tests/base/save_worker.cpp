@@ -1,6 +1,6 @@
 // Saves the two versions of one save kind in turn, without end, in the data folder given, until
 // it is killed: save_worker <kind> <folder>.
-#include "shell/BasicDiskRoutines.h"
+#include "base/BasicDiskRoutines.h"
 #include "support/SaveKinds.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "shell/Controls.h"
+#include "base/Controls.h"
 
-#include "shell/TabOrder.h"
+#include "base/TabOrder.h"
 
 #include <QGroupBox>
 

@@ -1,4 +1,4 @@
-#include "shell/VerifyDataRoutines.h"
+#include "base/VerifyDataRoutines.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "shell/Forms.h"
+#include "base/Forms.h"
 
-#include "shell/Rev11Common.h"
-#include "shell/ScreenLayout.h"
-#include "shell/TabOrder.h"
+#include "base/Rev11Common.h"
+#include "base/ScreenLayout.h"
+#include "base/TabOrder.h"
 
 #include <QCloseEvent>
 #include <QDateTimeEdit>

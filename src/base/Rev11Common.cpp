@@ -1,4 +1,4 @@
-#include "shell/Rev11Common.h"
+#include "base/Rev11Common.h"
 
 #include <QApplication>
 

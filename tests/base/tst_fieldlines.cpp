@@ -1,7 +1,7 @@
+#include "base/FieldLines.h"
 #include "common/StorableText.h"
 #include "inventory/Locations.h"
 #include "pricebook/RFQText.h"
-#include "shell/FieldLines.h"
 #include "support/AwkwardText.h"
 #include "support/DataFolder.h"
 #include "telephony/SpeedDial.h"
@@ -30,8 +30,8 @@ private slots:
         QTest::newRow("full-width quote") << u8"\uFF02A\uFF02" << quoted << u8"\u201CA\u201D";
         QTest::newRow("typographic kept") << u8"\u201Cx\u201D" << quoted << u8"\u201Cx\u201D";
         QTest::newRow("line break in a field") << "a\r\nb\nc" << quoted << "a b c";
-        QTest::newRow("letters folded") << u8"Caf\u00E9 \u0151 \u65E5 \U0001F600" << quoted
-                                        << u8"Caf\u00E9 o ? ?";
+        QTest::newRow("letters folded")
+            << u8"Caf\u00E9 \u0151 \u65E5 \U0001F600" << quoted << u8"Caf\u00E9 o ? ?";
         QTest::newRow("location keeps quotes") << "\"A\", 2" << location << "\"A\", 2";
         QTest::newRow("location on one line") << "Shelf\r\n3" << location << "Shelf 3";
         QTest::newRow("speed dial name") << "Jo\nAnn \"Q\"" << line << "Jo Ann \"Q\"";
@@ -88,7 +88,8 @@ private slots:
                 if (entry.Name.isEmpty())
                     continue;
                 QCOMPARE(again[size_t(k)].Name, StorableText(entry.Name, StoredAs::PlainLine));
-                QCOMPARE(again[size_t(k++)].Number, StorableText(entry.Number, StoredAs::PlainLine));
+                QCOMPARE(again[size_t(k++)].Number,
+                         StorableText(entry.Number, StoredAs::PlainLine));
             }
 
             const QString request = AwkwardText(random);

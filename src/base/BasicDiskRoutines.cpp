@@ -1,4 +1,4 @@
-#include "shell/BasicDiskRoutines.h"
+#include "base/BasicDiskRoutines.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "shell/CommonDialog.h"
+#include "base/CommonDialog.h"
 
-#include "shell/Forms.h"
-#include "shell/Rev11Common.h"
+#include "base/Forms.h"
+#include "base/Rev11Common.h"
 
 #include <QColorDialog>
 #include <QDir>
