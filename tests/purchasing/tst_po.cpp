@@ -11,6 +11,7 @@
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
 #include "support/CupsScheduler.h"
+#include "support/Documents.h"
 #include "support/Gui.h"
 #include "support/Items.h"
 #include "support/Pdf.h"
@@ -70,13 +71,7 @@ class TestPO : public QObject {
 
     // Vendors and items in place, the screen opened from the main menu.
     frmPO *Open(const TestDataFolder &data, const std::vector<ItemRecord> &items) {
-        data.write("/MyBusinessData.txt", AceBusinessData);
-        VendorRecord vendor;
-        vendor[VendorName] = "Gulf Supply";
-        vendor[VendorAddress1] = "77 Bay Blvd";
-        vendor[VendorCity] = "Tampa";
-        vendor[VendorPostalCode] = "33605";
-        SaveVendor(1, vendor);
+        WriteSmallBusiness(data);
         WriteItems(items);
         LoadForm<frmSetup>(); // the business data, as start-up loads it
         LoadForm<frmPO>();
