@@ -1,20 +1,10 @@
-#include "app/Program.h"
-#include "base/Controls.h"
-#include "base/Rev11Common.h"
-#include "inventory/frmServices.h"
-#include "support/Gui.h"
+#include "support/Screens.h"
 
 #include <QApplication>
 #include <QScreen>
 
 #include <QDesktopServices>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QSettings>
-#include <QTabWidget>
-
-#include <optional>
 
 // Stands in for the web browser.
 class Browser : public QObject {

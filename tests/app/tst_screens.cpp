@@ -1,34 +1,11 @@
-#include "app/Program.h"
-#include "app/frmStartup.h"
-#include "base/Controls.h"
-#include "base/Rev11Common.h"
-#include "contacts/VendorFile.h"
-#include "contacts/frmContacts.h"
-#include "inventory/frmServices.h"
-#include "printing/FlexGrid.h"
-#include "setup/frmSetup.h"
-#include "stock/frmInventory.h"
-#include "support/Gui.h"
-#include "support/Items.h"
+#include "support/Screens.h"
 #include "telephony/ComPort.h"
-#include "telephony/frmDialer.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
 #include <QHash>
-#include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTabWidget>
-
-#include <optional>
 
 // Every screen, in the states the user can bring about, on the smallest screen the program is
 // meant for: the window fits, no caption or grid heading is cut short, and the keyboard works it

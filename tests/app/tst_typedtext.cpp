@@ -1,22 +1,11 @@
 #include "base/FieldLines.h"
-#include "common/Variables.h"
-#include "inventory/frmServices.h"
-#include "pricebook/frmPriceBook.h"
-#include "setup/frmSetup.h"
 #include "support/AwkwardText.h"
-#include "support/Documents.h"
-#include "support/Gui.h"
+#include "support/Screens.h"
 #include "telephony/ComPort.h"
-#include "telephony/frmDialer.h"
 
 #include <QClipboard>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 #include <functional>
-#include <optional>
 
 namespace {
 

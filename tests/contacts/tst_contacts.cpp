@@ -1,18 +1,4 @@
-#include "app/frmStartup.h"
-#include "base/VerifyDataRoutines.h"
-#include "contacts/VendorFile.h"
-#include "contacts/frmContacts.h"
-#include "printing/FlexGrid.h"
-#include "purchasing/frmPO.h"
-#include "support/Gui.h"
-#include "support/Pdf.h"
-
-#include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include "support/Screens.h"
 
 namespace {
 

@@ -1,16 +1,7 @@
-#include "app/frmStartup.h"
 #include "inventory/ItemCsv.h"
-#include "inventory/frmServices.h"
-#include "printing/FlexGrid.h"
-#include "support/Gui.h"
-#include "support/Items.h"
+#include "support/Screens.h"
 
-#include <QAction>
 #include <QFileDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
 

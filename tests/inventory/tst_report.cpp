@@ -1,22 +1,8 @@
-#include "common/Variables.h"
-#include "inventory/ItemFile.h"
 #include "inventory/Locations.h"
-#include "inventory/frmServices.h"
-#include "printing/FlexGrid.h"
-#include "printing/PrintJob.h"
-#include "printing/Printer.h"
 #include "support/CupsScheduler.h"
-#include "support/Gui.h"
-#include "support/Pdf.h"
+#include "support/Screens.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
 #include <QProgressDialog>
-#include <QPushButton>
-
-#include <optional>
 
 namespace {
 

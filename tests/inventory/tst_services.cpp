@@ -1,18 +1,5 @@
-#include "app/Program.h"
-#include "base/Rev11Common.h"
 #include "inventory/ItemCsv.h"
-#include "inventory/ItemFile.h"
-#include "inventory/frmServices.h"
-#include "printing/FlexGrid.h"
-#include "support/Gui.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-
-#include <optional>
+#include "support/Screens.h"
 
 namespace {
 

@@ -1,25 +1,8 @@
-#include "base/Controls.h"
 #include "common/Cp1252.h"
-#include "common/Variables.h"
-#include "contacts/VendorFile.h"
-#include "contacts/frmContacts.h"
 #include "pricebook/RFQText.h"
-#include "pricebook/frmPriceBook.h"
-#include "printing/FlexGrid.h"
 #include "printing/InventoryPrintRoutines.h"
-#include "setup/frmSetup.h"
-#include "support/Gui.h"
-#include "support/Items.h"
-#include "support/Pdf.h"
+#include "support/Screens.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QToolButton>
 #include <QtEndian>
 

@@ -1,5 +1,4 @@
-#include "printing/FlexGrid.h"
-#include "support/Gui.h"
+#include "support/Screens.h"
 
 #include <QHeaderView>
 #include <QWheelEvent>

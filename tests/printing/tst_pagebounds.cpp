@@ -1,10 +1,4 @@
-#include "printing/Printer.h"
-#include "setup/frmSetup.h"
-#include "support/Documents.h"
-#include "support/Gui.h"
-#include "support/Items.h"
-
-#include <QPushButton>
+#include "support/Screens.h"
 
 // Every document printed with the longest texts its fields hold, on US Letter and on A4: each
 // text lies inside the printable area, clear of every other text and of every column rule.

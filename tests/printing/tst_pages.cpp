@@ -1,8 +1,5 @@
-#include "printing/Printer.h"
-#include "setup/frmSetup.h"
-#include "support/Documents.h"
-#include "support/Gui.h"
 #include "support/Pages.h"
+#include "support/Screens.h"
 
 // Every printed document, page by page as it draws it, against its expected snapshot: a small
 // business's documents, those of the longest texts the files hold (long pages, page breaks,

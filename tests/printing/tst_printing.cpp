@@ -1,14 +1,8 @@
-#include "common/Variables.h"
 #include "printing/InventoryForm.h"
-#include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
-#include "setup/frmSetup.h"
-#include "support/Gui.h"
-#include "support/Pdf.h"
+#include "support/Screens.h"
 
 #include <QDir>
-#include <QLabel>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {

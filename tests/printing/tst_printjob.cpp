@@ -1,19 +1,9 @@
-#include "base/ScreenLayout.h"
-#include "contacts/VendorFile.h"
 #include "inventory/InventoryReport.h"
-#include "printing/PrintJob.h"
-#include "printing/Printer.h"
-#include "setup/frmSetup.h"
-#include "support/Documents.h"
-#include "support/Gui.h"
-#include "support/Pdf.h"
 #include "support/SaveKinds.h"
+#include "support/Screens.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QProcess>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTimer>

@@ -1,31 +1,9 @@
-#include "app/frmStartup.h"
-#include "base/ScreenLayout.h"
-#include "base/VerifyDataRoutines.h"
-#include "contacts/VendorFile.h"
-#include "contacts/frmContacts.h"
-#include "inventory/ItemFile.h"
-#include "printing/FlexGrid.h"
-#include "printing/Printer.h"
 #include "purchasing/CustomerFile.h"
 #include "purchasing/PONumber.h"
-#include "purchasing/frmPO.h"
-#include "setup/frmSetup.h"
 #include "support/CupsScheduler.h"
-#include "support/Documents.h"
-#include "support/Gui.h"
-#include "support/Items.h"
-#include "support/Pdf.h"
+#include "support/Screens.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 namespace {
 

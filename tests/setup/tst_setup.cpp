@@ -1,21 +1,11 @@
-#include "base/Controls.h"
-#include "common/Variables.h"
-#include "setup/frmSetup.h"
-#include "support/Gui.h"
+#include "support/Screens.h"
 
-#include <QCheckBox>
 #include <QColorDialog>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QImage>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTabWidget>
 #include <QToolButton>
-
-#include <optional>
 
 namespace {
 

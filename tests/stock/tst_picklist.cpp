@@ -1,21 +1,6 @@
-#include "app/Program.h"
-#include "base/Rev11Common.h"
-#include "base/ScreenLayout.h"
-#include "base/VerifyDataRoutines.h"
-#include "inventory/ItemFile.h"
-#include "printing/FlexGrid.h"
-#include "stock/frmInventory.h"
-#include "support/Gui.h"
-#include "support/Items.h"
-#include "support/Pdf.h"
+#include "support/Screens.h"
 
-#include <QAction>
 #include <QDateEdit>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
 

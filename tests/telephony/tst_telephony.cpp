@@ -1,22 +1,14 @@
-#include "setup/frmSetup.h"
-#include "support/Gui.h"
+#include "support/Screens.h"
 #include "telephony/ComPort.h"
-#include "telephony/frmDialer.h"
 
 #include <QDesktopServices>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QUrl>
 
-#include <QCheckBox>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QSocketNotifier>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <optional>
 #include <pty.h>
 #include <unistd.h>
 #include <utility>
