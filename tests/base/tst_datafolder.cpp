@@ -12,25 +12,27 @@ class TestDataFolder_ : public QObject {
 private slots:
     void init() { data.emplace(); }
 
-    void bothSeparatorsNameTheSameFile() {
-        data->write("\\Locations.txt", "x");
-        QCOMPARE(DataFilePath("/Locations.txt"), DataFilePath("\\Locations.txt"));
-        QVERIFY(data->exists("/Locations.txt"));
-        QVERIFY(FileExistsOrRestore("\\Locations.txt"));
-        DeleteDataFile("/Locations.txt");
-        QVERIFY(!data->exists("\\Locations.txt"));
-    }
-
-    void restoreFromBackup() {
+    void separatorsRestoreAndDelete() {
         QVERIFY(!FileExistsOrRestore("/VendorData.txt"));
         QVERIFY(!data->exists("/VendorData.txt"));
         data->write("/Backup/VendorData.txt", "saved vendor bytes");
-        QVERIFY(FileExistsOrRestore("/VendorData.txt"));
+        QVERIFY(FileExistsOrRestore("\\VendorData.txt"));
         QCOMPARE(data->read("/VendorData.txt"), QByteArray("saved vendor bytes"));
         // A present file is never overwritten by its copy.
-        data->write("/VendorData.txt", "newer");
+        data->write("\\VendorData.txt", "newer");
         QVERIFY(FileExistsOrRestore("/VendorData.txt"));
         QCOMPARE(data->read("/VendorData.txt"), QByteArray("newer"));
+        QCOMPARE(DataFilePath("/VendorData.txt"), DataFilePath("\\VendorData.txt"));
+
+        DeleteDataFile("/VendorData.txt");
+        QVERIFY(!data->exists("\\VendorData.txt"));
+        QVERIFY(data->exists("/Backup/VendorData.txt"));
+        data->write("/PONumber.txt", "1");
+        data->write("/Backup/PONumber.txt", "1");
+        DeleteWithBackup("\\PONumber.txt");
+        QVERIFY(!data->exists("/PONumber.txt"));
+        QVERIFY(!data->exists("/Backup/PONumber.txt"));
+        QVERIFY(data->exists("/Backup/VendorData.txt"));
     }
 
     void recordCount_data() {
@@ -53,23 +55,6 @@ private slots:
         QCOMPARE(int(RecordCount("/VIInventoriedItems.txt", 104)), records);
         // Counting neither makes a missing file nor takes one away.
         QCOMPARE(data->exists("/VIInventoriedItems.txt"), bytes >= 0);
-    }
-
-    void deleteWithBackupRemovesBoth() {
-        data->write("/PONumber.txt", "1");
-        data->write("/Backup/PONumber.txt", "1");
-        data->write("/Backup/Delivery.txt", "kept");
-        DeleteWithBackup("\\PONumber.txt");
-        QVERIFY(!data->exists("/PONumber.txt"));
-        QVERIFY(!data->exists("/Backup/PONumber.txt"));
-        QVERIFY(data->exists("/Backup/Delivery.txt"));
-    }
-
-    void writeWholeFileReplaces() {
-        data->write("/Delivery.txt", "an older and longer content");
-        QVERIFY(WriteWholeFile("/Delivery.txt", "new"));
-        QCOMPARE(data->read("/Delivery.txt"), QByteArray("new"));
-        QCOMPARE(QDir(data->path("/")).entryList(QDir::Files), QStringList{"Delivery.txt"});
     }
 
     void backupAllFiles() {
@@ -115,28 +100,29 @@ private slots:
         QCOMPARE(left, kept);
     }
 
-    void backupWithoutBackupFolder() {
+    void rewrites() {
+        data->write("/Delivery.txt", "an older and longer content");
+        QVERIFY(WriteWholeFile("/Delivery.txt", "new"));
+        QCOMPARE(data->read("/Delivery.txt"), QByteArray("new"));
+        data->write("/VendorData.txt", "AAABBBCCCDD");
+        QVERIFY(DeleteRecordThrough("/VendorData.txt", "/Contact.TMP", 3, 4, 2));
+        QCOMPARE(data->read("/VendorData.txt"), QByteArray("AAACCCDD\0", 9));
+        QCOMPARE(QDir(data->path("/")).entryList(QDir::Files),
+                 QStringList({"Delivery.txt", "VendorData.txt"})); // no scratch file left
+    }
+
+    void backupFolderLost() {
         QVERIFY(QDir(data->path("/Backup")).exists()); // made along with the data folder
         QDir(data->path("/Backup")).removeRecursively();
         data->write("/VendorData.txt", "v");
         BackupAllFiles();
         QCOMPARE(data->read("/Backup/VendorData.txt"), QByteArray("v"));
-    }
-
-    void backupSetAsideComesBack() {
         // An exit backup cut short between moving the old set aside and the new one in.
-        QDir(data->path("/Backup")).removeRecursively();
-        QDir().mkpath(data->path("/Backup.old"));
-        data->write("/Backup.old/VendorData.txt", "previous set");
+        QVERIFY(QDir().rename(data->path("/Backup"), data->path("/Backup.old")));
+        data->write("/VendorData.txt", "newer");
         SetAppPath(AppPath());
-        QCOMPARE(data->read("/Backup/VendorData.txt"), QByteArray("previous set"));
-    }
-
-    void deleteRecordThroughScratch() {
-        data->write("/VendorData.txt", "AAABBBCCCDD");
-        QVERIFY(DeleteRecordThrough("/VendorData.txt", "/Contact.TMP", 3, 4, 2));
-        QCOMPARE(data->read("/VendorData.txt"), QByteArray("AAACCCDD\0", 9));
-        QVERIFY(!data->exists("/Contact.TMP"));
+        QCOMPARE(data->read("/Backup/VendorData.txt"), QByteArray("v"));
+        QVERIFY(!QDir(data->path("/Backup.old")).exists());
     }
 };
 

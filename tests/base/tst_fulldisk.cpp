@@ -3,9 +3,8 @@
 
 #include <QProcess>
 
-// Every kind of save on a disk with no room left: a save that fails says so and leaves the
-// files as they were, with nothing left beside them. Mounting the small disk needs root; elsewhere
-// the test is skipped (the fault seam of tst_savefaults covers the same steps everywhere).
+// Every kind of save on a full disk: a failed save says so and leaves the files as they were.
+// Mounting the small disk needs root; elsewhere tst_savefaults' fault seam covers the same steps.
 class TestFullDisk : public QObject {
     Q_OBJECT
 private slots:
@@ -19,14 +18,11 @@ private slots:
         SetAppPath(AppPath()); // the Backup folder, on the new disk
         save.prepare();
         const FolderSnapshot before = Snapshot(AppPath());
-        {
-            // Takes every byte the disk has left.
-            QFile filler(data.path("/filler"));
-            QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-            const QByteArray block(4096, 'f');
-            while (filler.write(block) > 0) {
-            }
+        QFile filler(data.path("/filler")); // takes every byte the disk has left
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'f')) > 0) {
         }
+        filler.close();
         const bool saved = save.save(1);
         FolderSnapshot after = Snapshot(AppPath());
         after.remove("filler");

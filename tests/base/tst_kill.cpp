@@ -11,8 +11,7 @@
 
 namespace {
 
-// Makes everything in the folder older than a save still under way could be, as it is at the
-// next start after a crash.
+// Older than a save still under way could be, as at the next start after a crash.
 void Age(const QString &folder) {
     const timespec past[2] = {{time(nullptr) - 600, 0}, {time(nullptr) - 600, 0}};
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
@@ -21,9 +20,8 @@ void Age(const QString &folder) {
         utimensat(AT_FDCWD, QFile::encodeName(it.next()).constData(), past, 0);
 }
 
-// The exit backup's folder must hold one set whole; any other file must be one version of
-// itself (or missing where a version has none): a file saved while its Backup copy waits to go
-// is new beside an old copy, as after any save that keeps the copy.
+// The Backup folder holds one set whole; any other file is one version of itself (or missing
+// where a version has none): a new file beside an old copy is what any save keeping it leaves.
 bool OneVersion(const FolderSnapshot &after, const QList<FolderSnapshot> &versions,
                 const SaveKind &kind, const QSet<QString> &names) {
     if (!kind.checked.isEmpty())
@@ -42,9 +40,8 @@ bool OneVersion(const FolderSnapshot &after, const QList<FolderSnapshot> &versio
 
 } // namespace
 
-// Each save killed at random moments, over and over: after the next start the save's files
-// are each the version before or the version after, the Backup folder one set whole, and
-// nothing is left beside them.
+// Each save killed at random moments: after the next start every file is the version before or
+// after, and nothing is left beside them.
 class TestKill : public QObject {
     Q_OBJECT
     int Kills = 0;
@@ -66,10 +63,9 @@ private slots:
                     names << name;
             }
         }
-        const int kills = qEnvironmentVariableIsSet("VELBOR_KILLS")
-                              ? qEnvironmentVariableIntValue("VELBOR_KILLS")
-                              : 20;
-        for (int n = 0; n < kills; ++n, ++Kills) {
+        bool set = false;
+        const int kills = qEnvironmentVariableIntValue("VELBOR_KILLS", &set);
+        for (int n = 0; n < (set ? kills : 20); ++n, ++Kills) {
             TestDataFolder data;
             save.prepare();
             QProcess worker;

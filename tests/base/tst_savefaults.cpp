@@ -1,8 +1,8 @@
 #include "support/DataFolder.h"
 #include "support/SaveKinds.h"
 
-// Every write, flush, sync and rename of every save made to fail in turn: each time the save
-// reports it, and the files are as they were, with nothing left beside them.
+// Every write, flush, sync and rename of every save failed in turn: each time the save reports
+// it, and the files are as they were, with nothing left beside them.
 class TestSaveFaults : public QObject {
     Q_OBJECT
     int Faults = 0;

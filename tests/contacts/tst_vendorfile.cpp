@@ -4,10 +4,10 @@
 
 namespace {
 
-VendorRecord Vendor(const QString &name) {
+VendorRecord Vendor(const QString &name, const QString &city = "Tampa") {
     VendorRecord r;
     r[VendorName] = name;
-    r[VendorCity] = "Tampa";
+    r[VendorCity] = city;
     r[VendorState] = "FL";
     r[VendorCategory] = "Supplier";
     return r;
@@ -30,35 +30,48 @@ private slots:
                      QByteArray(offsets[f + 1] - offsets[f], char('a' + f)));
     }
 
+    // Each field as typed, then as stored: the city and key contact keep their leading spaces.
     void saveRules() {
+        const QList<std::tuple<int, QString, QString>> fields = {
+            {VendorName, "   " + QString(31, 'N'), QString(30, 'N')},
+            {VendorCity, "  Ocala", "  Ocala"},
+            {VendorState, "", "Fl"},
+            {VendorTelephone, " 555-1234 ", "555-1234"},
+            {VendorCategory, "", "Vendor"},
+            {VendorKeyContact, "  Sam", "  Sam"}};
         TestDataFolder data;
-        VendorRecord typed;
-        typed[VendorName] = "   " + QString(31, 'N');
-        typed[VendorCity] = "  Ocala";
-        typed[VendorKeyContact] = "  Sam";
-        typed[VendorTelephone] = " 555-1234 ";
+        VendorRecord typed, stored;
+        for (const auto &[field, in, out] : fields) {
+            typed[field] = in;
+            stored[field] = out;
+        }
         QVERIFY(SaveVendor(1, typed));
-        const QByteArray b = data.read("/VendorData.txt");
-        QCOMPARE(b.size(), 235);
-        QCOMPARE(b.mid(20, 30), QByteArray(30, 'N')); // leading spaces gone, cut at 30
-        QCOMPARE(b.mid(110, 20), QByteArray("  Ocala").leftJustified(20)); // city as typed
-        QCOMPARE(b.mid(130, 2), QByteArray("Fl"));                         // empty state
-        QCOMPARE(b.mid(142, 13), QByteArray("555-1234").leftJustified(13));
-        QCOMPARE(b.mid(185, 20), QByteArray("Vendor").leftJustified(20)); // empty category
-        QCOMPARE(b.mid(205, 30), QByteArray("  Sam").leftJustified(30));
-        QCOMPARE(ReadVendorRecord(1)->at(VendorState), QString("Fl"));
-        QCOMPARE(ReadVendorRecord(1)->at(VendorKeyContact), QString("  Sam"));
+        QCOMPARE(data.read("/VendorData.txt"), EncodeVendorRecord(stored));
+        QVERIFY(ReadVendorRecord(1) == stored);
     }
 
-    void appendOnlyAtCountPlusOne() {
+    // A save goes to a record there or to count + 1; a delete moves the later ones down.
+    void numberingAndDelete() {
         TestDataFolder data;
-        QVERIFY(SaveVendor(1, Vendor("One")));
+        VendorRecord a = Vendor("A", "  Miami ");
+        a[VendorAddress1] = "1 Main St";
+        a[VendorPostalCode] = "33101";
+        QVERIFY(SaveVendor(1, a));
         QVERIFY(!SaveVendor(3, Vendor("Gap")));
         QVERIFY(!SaveVendor(0, Vendor("None")));
-        QVERIFY(SaveVendor(2, Vendor("Two")));
-        QVERIFY(SaveVendor(1, Vendor("Uno")));
-        QCOMPARE(VendorCount(), 2);
-        QCOMPARE(ReadVendorRecord(1)->at(VendorName), QString("Uno"));
+        for (const char *name : {"B", "C", "D", "E"})
+            QVERIFY(SaveVendor(VendorCount() + 1, Vendor(name)));
+        QVERIFY(SaveVendor(2, Vendor("Bee")));
+        data.write("/Contact.TMP", "stale");
+        QVERIFY(DeleteVendor(3));
+        QVERIFY(!data.exists("/Contact.TMP"));
+        QVERIFY(DeleteVendor(4)); // the last record
+        QCOMPARE(LoadVendorArrays(), 3);
+        QCOMPARE(Vendors.Names, QStringList({"A", "Bee", "D"}));
+        QCOMPARE(Vendors.Cities, QStringList({"Miami", "Tampa", "Tampa"})); // trimmed
+        QCOMPARE(Vendors.Addresses1.first(), QString("1 Main St"));
+        QCOMPARE(Vendors.PostalCodes.first(), QString("33101"));
+        QCOMPARE(Vendors.Categories.last(), QString("Supplier"));
     }
 
     void countIgnoresRemainder_data() {
@@ -79,36 +92,6 @@ private slots:
         QCOMPARE(VendorCount(), records);
         QCOMPARE(LoadVendorArrays(), records);
         QCOMPARE(Vendors.Names.size(), records);
-    }
-
-    void loadFillsTrimmedArrays() {
-        TestDataFolder data;
-        VendorRecord r = Vendor("Acme");
-        r[VendorCity] = "  Miami ";
-        r[VendorAddress1] = "1 Main St";
-        r[VendorPostalCode] = "33101";
-        QVERIFY(SaveVendor(1, r));
-        QVERIFY(SaveVendor(2, Vendor("Bolt")));
-        QCOMPARE(LoadVendorArrays(), 2);
-        QCOMPARE(Vendors.Names, QStringList({"Acme", "Bolt"}));
-        QCOMPARE(Vendors.Cities, QStringList({"Miami", "Tampa"}));
-        QCOMPARE(Vendors.Addresses1.first(), QString("1 Main St"));
-        QCOMPARE(Vendors.PostalCodes.first(), QString("33101"));
-        QCOMPARE(Vendors.Categories.last(), QString("Supplier"));
-    }
-
-    void deleteRenumbers() {
-        TestDataFolder data;
-        for (const char *name : {"A", "B", "C", "D", "E"})
-            QVERIFY(SaveVendor(VendorCount() + 1, Vendor(name)));
-        data.write("/Contact.TMP", "stale");
-        QVERIFY(DeleteVendor(3));
-        QCOMPARE(LoadVendorArrays(), 4);
-        QCOMPARE(Vendors.Names, QStringList({"A", "B", "D", "E"}));
-        QVERIFY(!data.exists("/Contact.TMP"));
-        QVERIFY(DeleteVendor(4)); // the last record
-        QCOMPARE(LoadVendorArrays(), 3);
-        QCOMPARE(Vendors.Names, QStringList({"A", "B", "D"}));
     }
 };
 

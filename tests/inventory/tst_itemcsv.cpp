@@ -4,15 +4,10 @@
 
 namespace {
 
+// The cost in ten-thousandths.
 ItemRecord Item(const QString &description, const QString &category, qint64 cost = 12500) {
-    ItemRecord item;
-    item.Description = description;
-    item.Category = category;
-    item.Cost = Currency::fromTenThousandths(cost);
-    item.Price = Currency::fromCents(399);
-    item.OnHand = 7;
-    item.DiscountQty = 12;
-    return item;
+    const auto money = &Currency::fromTenThousandths;
+    return {description, category, money(cost), money(39900), 7, {}, 12, 0, 0};
 }
 
 // Each refused row as "line: reason".

@@ -5,19 +5,14 @@
 
 namespace {
 
-ItemRecord Item(const QString &description, qint64 priceCents) {
-    ItemRecord item;
-    item.Description = description;
-    item.Category = QStringLiteral("Pipe");
-    item.Price = Currency::fromCents(priceCents);
-    return item;
-}
+constexpr auto Cents = &Currency::fromCents;
 
+// Answers the next file dialog with the name typed in full: the dialog lists folders as they
+// load, so clicking one would race it.
 void ChooseFile(const QString &path) {
     OnNextModal([path](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY2(dialog, "expected a file dialog");
-        // The name typed in full, as a user may; the dialog lists folders as they load.
         dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
@@ -33,31 +28,24 @@ private slots:
 
     void exportEditAndImport() {
         TestDataFolder data;
-        WriteItems({Item("Elbow", 250), Item("Tee", 199)});
+        WriteItems({{"Elbow", "Pipe", {}, Cents(250), 0, {}, 0, 0, 0},
+                    {"Tee", "Pipe", {}, Cents(199), 0, {}, 0, 0, 0}});
         frmServices *services = LoadForm<frmServices>();
         frmStartup *menu = LoadForm<frmStartup>();
         menu->show();
-        QTemporaryDir out;
-        const QString path = out.filePath("items.csv");
-
+        const QString path = data.path("/items.csv");
         ChooseFile(path);
         auto written = AnswerMessageBox(QMessageBox::Ok);
         menu->mnuExportItems->trigger();
         QCOMPARE(written->text, "2 items written to " + path + ".");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray csv = file.readAll();
-        file.close();
+        QByteArray csv = data.read("/items.csv");
         QCOMPARE(csv, ItemsToCsv(ReadAllItems()));
 
         // In the spreadsheet: a price changed, a row added, one mistyped.
         csv.replace(",1.99,", ",2.49,");
-        csv += "\"Cap, 1/2\",Pipe,0.5,0.99,4,0,0,0,0\r\nPlug,Pipe,x,1,1,0,0,0,0\r\n";
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(csv);
-        file.close();
+        data.write("/items.csv", csv + "\"Cap, 1/2\",Pipe,0.5,0.99,4,0,0,0,0\r\n"
+                                       "Plug,Pipe,x,1,1,0,0,0,0\r\n");
         const QByteArray items = data.read("/VIInventoriedItems.txt");
-
         // Shown first; Cancel writes nothing.
         for (bool import : {false, true}) {
             ChooseFile(path);
@@ -76,10 +64,11 @@ private slots:
             else
                 QCOMPARE(done->text, QString("1 item added and 1 item updated."));
         }
-        const std::vector<ItemRecord> now = ReadAllItems();
-        QCOMPARE(int(now.size()), 3);
-        QCOMPARE(now[1].Price, Currency::fromCents(249));
-        QCOMPARE(now[2].Description, QString("Cap, 1/2"));
+        const std::vector<ItemRecord> now = {
+            {"Elbow", "Pipe", {}, Cents(250), 0, {}, 0, 0, 0},
+            {"Tee", "Pipe", {}, Cents(249), 0, {}, 0, 0, 0},
+            {"Cap, 1/2", "Pipe", Cents(50), Cents(99), 4, {}, 0, 0, 0}};
+        QVERIFY(ReadAllItems() == now);
         QCOMPARE(services->fgItems->Rows(), 4); // the maintenance grid shows the new file
     }
 };

@@ -9,11 +9,7 @@ namespace {
 constexpr auto Cents = &Currency::fromCents;
 
 ItemRecord Item(const QString &description, qint16 onHand = 0) {
-    ItemRecord item;
-    item.Description = description;
-    item.Category = QStringLiteral("Fittings");
-    item.OnHand = onHand;
-    return item;
+    return {description, "Fittings", {}, {}, onHand, {}, 0, 0, 0};
 }
 
 QStringList Descriptions() {
@@ -36,25 +32,21 @@ private slots:
                                  100000,    32767,      -32768};
         const QByteArray b = EncodeItemRecord(item);
         QCOMPARE(b.size(), 104);
-        QCOMPARE(b.left(50), QByteArray("Washer").leftJustified(50, ' '));
-        QCOMPARE(b.mid(50, 20), QByteArray("Plumbing").leftJustified(20, ' '));
+        QCOMPARE(b.left(70),
+                 QByteArray("Washer").leftJustified(50) + QByteArray("Plumbing").leftJustified(20));
         // Then little-endian: cost, price, on-hand, discount price, discount quantity, reorder
         // amount and level; amounts in ten-thousandths.
         QCOMPARE(b.mid(70), QByteArray::fromHex("48e8010000000000 9cffffffffffffff feff "
                                                 "0300000000000000 a0860100 ff7f 0080"));
         QCOMPARE(DecodeItemRecord(b.constData(), b.size()), item);
-    }
 
-    void longAndForeignText() {
-        ItemRecord item;
-        item.Description = QString(60, 'x');
-        item.Category = QString::fromUtf8("Caf\u00e9 \u20ac supplies and more");
-        const QByteArray b = EncodeItemRecord(item);
-        QCOMPARE(b.size(), 104);
-        QCOMPARE(b.left(50), QByteArray(50, 'x'));
-        QCOMPARE(b.mid(50, 7), QByteArray("Caf\xE9 \x80 "));
-        QCOMPARE(DecodeItemRecord(b.constData(), 104).Category,
-                 QString::fromUtf8("Caf\u00e9 \u20ac supplies and"));
+        // Text too long is cut; Windows-1252 holds the accents and the euro.
+        const QByteArray c = EncodeItemRecord(
+            {QString(60, 'x'), u"Caf\u00e9 \u20ac supplies and more"_qs, {}, {}, 0, {}, 0, 0, 0});
+        QCOMPARE(c.size(), 104);
+        QCOMPARE(c.left(57), QByteArray(50, 'x') + "Caf\xE9 \x80 ");
+        QCOMPARE(DecodeItemRecord(c.constData(), 104).Category,
+                 u"Caf\u00e9 \u20ac supplies and"_qs);
     }
 
     void writeAppendsAndOverwrites() {

@@ -17,21 +17,19 @@ QStringList Column(const FlexGrid *grid, int col) {
     return cells;
 }
 
+// A row's cells from its description to its reorder level.
+QStringList Row(const FlexGrid *grid, int row) {
+    QStringList cells;
+    for (int col = 0; col <= 8; ++col)
+        cells << grid->TextMatrix(row, col);
+    return cells;
+}
+
 QStringList Descriptions() {
     QStringList names;
     for (const ItemRecord &item : ReadAllItems())
         names << item.Description;
     return names;
-}
-
-// Every row's record number is the place in the file of the item it shows.
-void CheckRecordNumbers(const FlexGrid *grid) {
-    const std::vector<ItemRecord> items = ReadAllItems();
-    for (int r = 1; r < grid->Rows(); ++r) {
-        const int record = grid->TextMatrix(r, 9).toInt();
-        QVERIFY(record >= 1 && record <= int(items.size()));
-        QCOMPARE(items[size_t(record - 1)].Description, grid->TextMatrix(r, 0));
-    }
 }
 
 } // namespace
@@ -58,62 +56,199 @@ class TestServices : public QObject {
     void Press(int button) {
         QTest::mouseClick(screen->cmdServices[size_t(button)], Qt::LeftButton);
     }
-    void ShowOnlyCategory(const QString &category) {
-        screen->ckCategory->setChecked(true);
-        screen->cboCategory->setEditText(category);
-        Press(2);
+    // The scenarios' names of the buttons and the item's boxes.
+    int Button(const QString &name) const {
+        return QStringList({"menu", "print", "sort", "-", "-", "-", "-", "-", "add", "modify",
+                            "delete", "clear", "-", "save", "cancel"})
+            .indexOf(name);
     }
-    // Chooses the item's row and presses Modify.
-    void Modify(const QString &description) {
-        ClickRow(grid, RowOf(grid, description));
-        Press(9);
+    QWidget *Widget(const QString &name) const {
+        const QStringList names = {"description", "category", "cost",    "price", "onhand",
+                                   "discount",    "qty",      "reorder", "at",    "grid"};
+        QWidget *const widgets[] = {screen->txtDescription[1], screen->cboCategory,
+                                    screen->txtCost,           screen->txtCharge[1],
+                                    screen->txtOnHand,         screen->txtCharge[2],
+                                    screen->txtDiscountQty,    screen->txtReorderAmount,
+                                    screen->txtReorderAt,      grid};
+        const int button = Button(name);
+        return button >= 0 ? screen->cmdServices[size_t(button)] : widgets[names.indexOf(name)];
     }
-    // Deletes the item's row, answering the question asked first.
-    void Delete(const QString &description, QMessageBox::StandardButton answer = QMessageBox::Yes) {
-        ClickRow(grid, RowOf(grid, description));
-        auto ask = AnswerMessageBox(answer);
-        Press(10);
-        QCOMPARE(ask->text, QString("This will DELETE the Selected Sales Item"));
-        QCOMPARE(ask->title, QString("Delete Sales Item"));
-        QCOMPARE(ask->buttons, QStringList({"Yes", "No"}));
+    QLineEdit *Box(const QString &name) const {
+        return name == "category" ? screen->cboCategory->lineEdit()
+                                  : static_cast<QLineEdit *>(Widget(name));
     }
     QByteArray ItemsFile() const { return data->read("/VIInventoriedItems.txt"); }
+
+    // One step of a scenario. Steps of the user's: a button ("add", "save", "clear prices"...),
+    // "click X" or "edit X" (X's row, then Modify), "delete X" or "keep X" (X's row, Delete,
+    // answered Yes or No), "only C" (category C only), "retain C" (Retain Current Category, C),
+    // "go BOX", "BOX=text" (typed afresh), "BOX+text" (typed on), "ok TEXT" (the next message
+    // box says TEXT, answered Ok), "backup" (a backup of the items file), "shot NAME".
+    // What they leave: "BOX?text", "focus BOX", "note TEXT", "on X"/"off X" (enabled or not),
+    // "rows N", "row CELLS", "column N CELLS", "categories LIST" (cells and lists "|"-separated),
+    // "file LIST" (the items file's descriptions; empty: no file), "count N", "record N CELLS",
+    // "same" (the items file as it was), "no backup".
+    void Do(const QString &step) {
+        static const QRegularExpression typed("^(\\w+)([=+?])(.*)$");
+        const QString verb = step.section(' ', 0, 0), arg = step.section(' ', 1);
+        const QStringList list = arg.split('|');
+        if (const auto m = typed.match(step); m.hasMatch()) {
+            QLineEdit *box = Box(m.captured(1));
+            if (m.captured(2) == "?")
+                QCOMPARE(box->text(), m.captured(3));
+            else if (m.captured(2) == "+")
+                QTest::keyClicks(box, m.captured(3));
+            else if (box == screen->cboCategory->lineEdit())
+                screen->cboCategory->setEditText(m.captured(3));
+            else
+                Type(box, m.captured(3));
+        } else if (Button(step) >= 0 || step == "clear prices") {
+            Press(step == "clear prices" ? 24 : Button(step));
+        } else if (verb == "click" || verb == "edit" || verb == "delete" || verb == "keep") {
+            ClickRow(grid, RowOf(grid, arg));
+            if (verb == "edit")
+                Press(Button("modify"));
+            if (verb == "delete" || verb == "keep") {
+                auto ask = AnswerMessageBox(verb == "delete" ? QMessageBox::Yes : QMessageBox::No);
+                Press(Button("delete"));
+                QCOMPARE(ask->text, QString("This will DELETE the Selected Sales Item"));
+            }
+        } else if (verb == "only" || verb == "retain") {
+            (verb == "only" ? screen->ckCategory : screen->ckClearItem)->setChecked(true);
+            screen->cboCategory->setEditText(arg);
+            if (verb == "only")
+                Press(Button("sort"));
+        } else if (verb == "go") {
+            Widget(arg)->setFocus();
+        } else if (verb == "ok") {
+            said.push_back({AnswerMessageBox(QMessageBox::Ok), arg});
+        } else if (verb == "backup") {
+            data->write("/Backup/VIInventoriedItems.txt", ItemsFile());
+        } else if (verb == "shot") {
+            Screenshot(screen, arg);
+        } else if (verb == "focus") {
+            QVERIFY(Widget(arg)->hasFocus());
+        } else if (verb == "note") {
+            QCOMPARE(NoteShown(screen), arg);
+        } else if (verb == "on" || verb == "off") {
+            QCOMPARE(Widget(arg)->isEnabled(), verb == "on");
+        } else if (verb == "rows" || verb == "count") {
+            QCOMPARE(verb == "rows" ? grid->Rows() : int(ItemCount()), arg.toInt());
+        } else if (verb == "row") {
+            QCOMPARE(Row(grid, RowOf(grid, list[0])), list);
+        } else if (verb == "column") {
+            QCOMPARE(Column(grid, list[0].toInt()), list.mid(1));
+        } else if (verb == "categories") {
+            QStringList items;
+            for (int i = 0; i < screen->cboCategory->count(); ++i)
+                items << screen->cboCategory->itemText(i);
+            QCOMPARE(items, list);
+        } else if (verb == "file") {
+            QCOMPARE(Descriptions(), arg.isEmpty() ? QStringList() : list);
+            QCOMPARE(data->exists("/VIInventoriedItems.txt"), !arg.isEmpty());
+        } else if (verb == "record") {
+            QCOMPARE(ReadItemRecord(arg.section(' ', 0, 0).toInt()),
+                     ItemFromCells(arg.section(' ', 1).split('|')));
+        } else if (step == "same") {
+            QCOMPARE(ItemsFile(), before);
+        } else if (step == "no backup") {
+            QVERIFY(!data->exists("/Backup/VIInventoriedItems.txt"));
+        } else {
+            QFAIL(qPrintable("unknown step " + step));
+        }
+    }
+    std::vector<std::pair<std::shared_ptr<SeenMessage>, QString>> said;
+    QByteArray before;
+    // Every row's record number is the place in the file of the item it shows.
+    void CheckRecordNumbers() {
+        const QStringList names = Descriptions();
+        for (int r = 1; r < grid->Rows(); ++r)
+            QCOMPARE(names.value(grid->TextMatrix(r, 9).toInt() - 1), grid->TextMatrix(r, 0));
+    }
 
 private slots:
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         data.emplace();
+        said.clear();
     }
     void cleanup() {
         data.reset();
         QVERIFY(EndScreenTest());
     }
 
-    void gridLoadsSortedByCategory() {
-        Open();
-        QCOMPARE(Column(grid, 1),
-                 QStringList({"", "Electrical", "Electrical", "Plumbing", "Plumbing"}));
-        QCOMPARE(grid->TextMatrix(0, 2), QString("Cost (Unit)"));
-        const int elbow = RowOf(grid, "Copper elbow");
-        QCOMPARE(grid->TextMatrix(elbow, 2), QString("$100.00"));
-        QCOMPARE(grid->TextMatrix(elbow, 3), QString("$150.00"));
-        QCOMPARE(grid->TextMatrix(elbow, 5), QString("$135.00"));
-        QCOMPARE(grid->TextMatrix(elbow, 6), QString("10"));
-        CheckRecordNumbers(grid);
-        // Categories collected in the order first met, the empty one left out.
-        QCOMPARE(screen->cboCategory->count(), 2);
-        QCOMPARE(screen->cboCategory->itemText(0), QString("Plumbing"));
-        QVERIFY(screen->cmdServices[9]->isEnabled());
-        QVERIFY(!screen->cmdServices[10]->isEnabled());
-        QVERIFY(!screen->txtDescription[1]->isEnabled());
-        Screenshot(screen, "services-browse");
+    void scenarios_data() {
+        QTest::addColumn<int>("items");
+        QTest::addColumn<QString>("steps");
+        // Sorted by category; categories in the order first met, the empty one left out.
+        QTest::newRow("browse")
+            << 5
+            << "column 1||Electrical|Electrical|Plumbing|Plumbing; "
+               "row Copper elbow|Plumbing|$100.00|$150.00|5|$135.00|10|12|2; "
+               "categories Plumbing|Electrical; on modify; off delete; off description; "
+               "shot services-browse";
+        QTest::newRow("no items file") << 0 << "rows 1; off print; off modify";
+        QTest::newRow("category filter, exact")
+            << 5
+            << "ok Select a Category; only; only plumbing; rows 1; only Plumbing; "
+               "column 0|Copper elbow|PVC tee; off add";
+        // Each missing entry in its turn takes the focus; then appended as record 6, the empty
+        // boxes stored as 0.
+        QTest::newRow("save checks in order")
+            << 5
+            << "add; save; focus description; description=Hose clamp; save; focus price; "
+               "price=3.25; save; focus discount; discount=3; shot services-adding; onhand=abc; "
+               "save; onhand?0; same; category=Plumbing; save; "
+               "record 6 Hose clamp|Plumbing|0|3.25|0|3|0|0|0; description?; off description";
+        // Typing into a box that shows only its zero replaces the zero; leaving a money box
+        // formats it; a discount quantity left empty becomes 0.
+        QTest::newRow("zero placeholders")
+            << 0
+            << "add; clear prices; price?$0.00; price+4; price?4; onhand=0; onhand+4; onhand?4; "
+               "qty=0; qty+4; qty?4; reorder=0; reorder+4; reorder?4; at=0; at+4; at?4; "
+               "cost=$0.00; cost+4; cost?4; go cost; cost=1234.5; qty=; go qty; cost?$1,234.50; "
+               "go onhand; qty?0";
+        QTest::newRow("modify, category retained")
+            << 5
+            << "retain Plumbing; edit Wire nut; off grid; price?$15.00; category?Plumbing; "
+               "shot services-modify; onhand=33; cost=$1,500.00; save; on grid; "
+               "record 2 Wire nut|Plumbing|$1,500.00|$15.00|33|$13.50|10|12|2; count 5; "
+               "category?Plumbing";
+        // The rows after it renumbered: saving the row that showed record 5 writes record 4.
+        // The grid filled afresh forgets the row chosen: Delete waits for another click.
+        QTest::newRow("delete renumbers")
+            << 5
+            << "backup; keep PVC tee; count 5; delete PVC tee; "
+               "file Copper elbow|Wire nut|Breaker 20A|Duct tape; no backup; rows 5; off delete; "
+               "edit Duct tape; description=Duct tape, silver; save; "
+               "file Copper elbow|Wire nut|Breaker 20A|Duct tape, silver; "
+               "off delete; click Wire nut; on delete; sort; off delete";
+        QTest::newRow("delete the only item")
+            << 1
+            << "backup; delete Copper elbow; file; no backup; rows 1; off delete; modify; "
+               "note Click an item in the grid first; off description";
+        // The only row of the grid, not the only item of the file.
+        QTest::newRow("delete in a filtered grid")
+            << 2 << "only Electrical; rows 2; delete Wire nut; file Copper elbow";
+        // Clear Item empties the fields but keeps a retained category and the edit state.
+        QTest::newRow("clear and cancel")
+            << 5
+            << "edit Wire nut; description=changed; retain Electrical; clear; description?; "
+               "price?; category?Electrical; on description; cancel; on grid; off description; "
+               "same";
     }
-
-    void noItemsFile() {
-        Open(0);
-        QCOMPARE(grid->Rows(), 1);
-        QVERIFY(!screen->cmdServices[1]->isEnabled());
-        QVERIFY(!screen->cmdServices[9]->isEnabled());
+    void scenarios() {
+        QFETCH(int, items);
+        QFETCH(QString, steps);
+        Open(items);
+        before = ItemsFile();
+        for (const QString &step : steps.split(';')) {
+            Do(step.trimmed());
+            CheckRecordNumbers();
+            QVERIFY2(!QTest::currentTestFailed(), qPrintable("at " + step));
+        }
+        for (const auto &[seen, text] : said)
+            QCOMPARE(seen->text, text);
     }
 
     void sortChosen_data() {
@@ -131,62 +266,19 @@ private slots:
         QFETCH(QStringList, cells);
         Open();
         screen->lstSortBy->setCurrentRow(sortBy);
-        screen->ckByCategory->setChecked(true);    // asks for the chosen sort, in place...
-        screen->ckByCategory->setChecked(inPlace); // ...or, unticked again, at the reload
-        Press(2);
-        QVERIFY(!screen->ckByCategory->isChecked());
-        QCOMPARE(Column(grid, sortBy), cells);
-        Press(2); // the reload that follows keeps the chosen sort
-        QCOMPARE(Column(grid, sortBy), cells);
-        CheckRecordNumbers(grid);
-    }
-
-    void categoryFilter() {
-        Open();
-        auto select = AnswerMessageBox(QMessageBox::Ok);
-        ShowOnlyCategory("");
-        QCOMPARE(select->text, QString("Select a Category"));
-        QCOMPARE(select->title, QString("Velbor Inventory"));
-        ShowOnlyCategory("plumbing"); // exact, case-sensitive
-        QCOMPARE(grid->Rows(), 1);
-        ShowOnlyCategory("Plumbing");
-        QCOMPARE(Column(grid, 0), QStringList({"Copper elbow", "PVC tee"}));
-        QVERIFY(!screen->cmdServices[8]->isEnabled());
-        CheckRecordNumbers(grid);
-    }
-
-    void saveChecksInOrder() {
-        Open();
-        Press(8);
-        Press(13);
-        QVERIFY(screen->txtDescription[1]->hasFocus());
-        Type(screen->txtDescription[1], "Hose clamp");
-        Press(13);
-        QVERIFY(screen->txtCharge[1]->hasFocus());
-        Type(screen->txtCharge[1], "3.25");
-        Press(13);
-        QVERIFY(screen->txtCharge[2]->hasFocus());
-        Type(screen->txtCharge[2], "3");
-        Screenshot(screen, "services-adding");
-        Type(screen->txtOnHand, "abc");
-        Press(13);
-        QCOMPARE(screen->txtOnHand->text(), QString("0"));
-        QCOMPARE(int(ItemCount()), 5);
-
-        // Now it saves: appended as record 6, the empty boxes stored as 0.
-        screen->cboCategory->setEditText("Plumbing");
-        Press(13);
-        QCOMPARE(int(ItemCount()), 6);
-        QCOMPARE(*ReadItemRecord(6),
-                 ItemRecord({"Hose clamp", "Plumbing", {}, Cents(325), 0, Cents(300), 0, 0, 0}));
-        QCOMPARE(grid->TextMatrix(RowOf(grid, "Hose clamp"), 9), QString("6"));
-        QVERIFY(!screen->txtDescription[1]->isEnabled());
-        QVERIFY(screen->txtDescription[1]->text().isEmpty());
-        CheckRecordNumbers(grid);
+        screen->ckByCategory->setChecked(true);      // asks for the chosen sort, in place...
+        screen->ckByCategory->setChecked(inPlace);   // ...or, unticked again, at the reload
+        for (int reload = 0; reload < 2; ++reload) { // the reload after keeps the chosen sort
+            Do("sort");
+            QVERIFY(!screen->ckByCategory->isChecked());
+            QCOMPARE(Column(grid, sortBy), cells);
+            CheckRecordNumbers();
+        }
     }
 
     void refusedEntriesSayWhatIsWanted_data() {
         QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("column"); // of a spreadsheet's row
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("note");
         QTest::addColumn<bool>("imported"); // whether a spreadsheet row with that cell is taken
@@ -194,207 +286,74 @@ private slots:
         const QString bigCount = "Enter a whole number from 0 to 2,147,483,647";
         const QString amount = "Enter an amount, such as 12.50";
         const QString zeroOrMore = "Enter an amount of 0 or more";
-        const auto row = [](const char *name, const char *box, const char *text, QString note,
-                            bool imported = false) {
-            QTest::newRow(name) << QString(box) << QString(text) << note << imported;
+        const auto row = [](const char *name, const char *box, int column, const char *text,
+                            QString note, bool imported = false) {
+            QTest::newRow(name) << QString(box) << column << QString(text) << note << imported;
         };
-        row("no description", "txtDescription_1", "", "Enter a description of the item");
+        row("no description", "description", 0, "", "Enter a description of the item");
         // An empty cell of a spreadsheet is 0; on the screen the price has to be typed.
-        row("no sell price", "txtCharge_1", "", amount + " (Clear Prices sets 0)", true);
-        row("on-hand not a number", "txtOnHand", "abc", count);
-        row("on-hand too big", "txtOnHand", "40000", count);
-        row("on-hand fraction", "txtOnHand", "2.5", count);
-        row("on-hand negative", "txtOnHand", "-3", count);
-        row("discount qty too big", "txtDiscountQty", "2147483648", bigCount);
-        row("discount qty negative", "txtDiscountQty", "-1", bigCount);
-        row("reorder not a number", "txtReorderAmount", "lots", count);
-        row("reorder negative", "txtReorderAmount", "-2", count);
-        row("reorder at too small", "txtReorderAt", "-40000", count);
-        row("cost with a comma for a point", "txtCost", "1,50", amount);
-        row("cost negative", "txtCost", "-1", zeroOrMore);
-        row("price negative", "txtCharge_1", "(5.00)", zeroOrMore);
-        row("discount price negative", "txtCharge_2", "-0.01", zeroOrMore);
+        row("no sell price", "price", 3, "", amount + " (Clear Prices sets 0)", true);
+        row("on-hand not a number", "onhand", 4, "abc", count);
+        row("on-hand too big", "onhand", 4, "40000", count);
+        row("on-hand fraction", "onhand", 4, "2.5", count);
+        row("on-hand negative", "onhand", 4, "-3", count);
+        row("discount qty too big", "qty", 6, "2147483648", bigCount);
+        row("discount qty negative", "qty", 6, "-1", bigCount);
+        row("reorder not a number", "reorder", 7, "lots", count);
+        row("reorder negative", "reorder", 7, "-2", count);
+        row("reorder at too small", "at", 8, "-40000", count);
+        row("cost with a comma for a point", "cost", 2, "1,50", amount);
+        row("cost negative", "cost", 2, "-1", zeroOrMore);
+        row("price negative", "price", 3, "(5.00)", zeroOrMore);
+        row("discount price negative", "discount", 5, "-0.01", zeroOrMore);
     }
     // The same figures through the item screen and through Import Items (CSV): one rule.
     void refusedEntriesSayWhatIsWanted() {
         QFETCH(QString, box);
+        QFETCH(int, column);
         QFETCH(QString, text);
         QFETCH(QString, note);
         QFETCH(bool, imported);
-        const QStringList columns = {"txtDescription_1", "",
-                                     "txtCost",          "txtCharge_1",
-                                     "txtOnHand",        "txtCharge_2",
-                                     "txtDiscountQty",   "txtReorderAmount",
-                                     "txtReorderAt"};
         QStringList cells = {"Elbow", "Pipe", "1", "1", "1", "1", "0", "0", "0"};
-        cells[columns.indexOf(box)] = '"' + text + '"';
+        cells[column] = '"' + text + '"';
         QString error;
-        const std::optional<ItemImport> plan = PlanItemImport(
-            "Description,Category,Cost,Price,On Hand,Discount Price,Discount Quantity,Reorder "
-            "Amount,Reorder Level\r\n" +
-                cells.join(u',').toUtf8(),
-            {}, &error);
+        const std::optional<ItemImport> plan =
+            PlanItemImport(ItemsToCsv({}) + cells.join(u',').toUtf8(), {}, &error);
         QVERIFY2(plan, qPrintable(error));
         QCOMPARE(plan->Added, imported ? 1 : 0);
 
         Open();
-        const QByteArray before = ItemsFile();
-        Press(8);
-        for (QLineEdit *valid : {screen->txtDescription[1], screen->txtCharge[1],
-                                 screen->txtCharge[2], screen->txtOnHand})
-            Type(valid, "1");
-        auto *target = screen->findChild<QLineEdit *>(box);
-        target->setFocus();
-        Type(target, text);
-        Press(13);
-        QVERIFY(target->hasFocus());
-        QCOMPARE(NoteShown(screen), note);
+        before = ItemsFile();
+        for (const QString &step :
+             QStringList{"add", "description=1", "price=1", "discount=1", "onhand=1", "go " + box,
+                         box + "=" + text, "save", "focus " + box, "note " + note})
+            Do(step);
         Screenshot(screen, "services-refusal");
-        QTest::keyClick(target, Qt::Key_End); // typing again puts the note away
-        QCOMPARE(NoteShown(screen), QString());
-        QCOMPARE(ItemsFile(), before);
+        QTest::keyClick(Box(box), Qt::Key_End); // typing again puts the note away
+        Do("note ");
+        Do("same");
     }
 
     void closeBoxAsksBeforeLosingTyping() {
         Open();
-        // Nothing typed yet: nothing to ask.
-        Press(8);
+        Do("add"); // nothing typed yet: nothing to ask
         AnswerMessageBox(QMessageBox::No);
         screen->close();
         QVERIFY(LoadedForms().isEmpty());
         QVERIFY(!AllModalsHandled()); // the answer queued above was never needed
 
         Open();
-        Modify("Copper elbow");
-        QTest::keyClicks(screen->txtDescription[1], " (old)");
+        Do("edit Copper elbow");
+        Do("description+ (old)");
         auto no = AnswerMessageBox(QMessageBox::No);
         screen->close();
         QCOMPARE(no->text, QString("The item you are editing has not been saved. Close the "
                                    "program anyway?"));
-        QCOMPARE(no->buttons, QStringList({"Yes", "No"}));
         QVERIFY(screen->isVisible());
-        QVERIFY(screen->txtDescription[1]->text().endsWith(" (old)"));
+        Do("description?Copper elbow (old)");
         AnswerMessageBox(QMessageBox::Yes);
         screen->close();
         QVERIFY(LoadedForms().isEmpty());
-    }
-
-    void zeroPlaceholders() {
-        Open(0);
-        Press(8);
-        Press(24);
-        QCOMPARE(screen->txtCharge[1]->text(), QString("$0.00"));
-        QTest::keyClicks(screen->txtCharge[1], "7");
-        QCOMPARE(screen->txtCharge[1]->text(), QString("7"));
-        for (QLineEdit *box : {screen->txtOnHand, screen->txtDiscountQty, screen->txtReorderAmount,
-                               screen->txtReorderAt, screen->txtCost}) {
-            box->setText(box == screen->txtCost ? "$0.00" : "0");
-            QTest::keyClicks(box, "4");
-            QCOMPARE(box->text(), QString("4"));
-        }
-
-        // Leaving a money box formats it; a discount quantity left empty becomes 0.
-        screen->txtCost->setFocus();
-        Type(screen->txtCost, "1234.5");
-        screen->txtDiscountQty->clear();
-        screen->txtDiscountQty->setFocus();
-        QCOMPARE(screen->txtCost->text(), QString("$1,234.50"));
-        screen->txtOnHand->setFocus();
-        QCOMPARE(screen->txtDiscountQty->text(), QString("0"));
-    }
-
-    void modifyWithRetainedCategoryMovesTheItem() {
-        Open();
-        screen->ckClearItem->setChecked(true);
-        screen->cboCategory->setEditText("Plumbing");
-        Modify("Wire nut");
-        QVERIFY(!grid->isEnabled()); // locked while the item is changed
-        QCOMPARE(screen->txtCharge[1]->text(), QString("$15.00"));
-        QCOMPARE(screen->cboCategory->currentText(), QString("Plumbing"));
-        Screenshot(screen, "services-modify");
-        Type(screen->txtOnHand, "33");
-        Type(screen->txtCost, "$1,500.00"); // groups of three are grouping
-        Press(13);
-        QVERIFY(grid->isEnabled());
-        QCOMPARE(*ReadItemRecord(2), Item("Wire nut", "Plumbing", 150000, 1500, 33));
-        QCOMPARE(int(ItemCount()), 5);
-        QCOMPARE(screen->cboCategory->currentText(), QString("Plumbing")); // retained
-    }
-
-    void deleteRenumbersTheRowsAfterIt() {
-        Open();
-        data->write("/Backup/VIInventoriedItems.txt", ItemsFile());
-        Delete("PVC tee", QMessageBox::No);
-        QCOMPARE(int(ItemCount()), 5);
-        Delete("PVC tee");
-        QCOMPARE(Descriptions(),
-                 QStringList({"Copper elbow", "Wire nut", "Breaker 20A", "Duct tape"}));
-        QVERIFY(!data->exists("/Backup/VIInventoriedItems.txt"));
-        QCOMPARE(grid->Rows(), 5);
-        QVERIFY(!screen->cmdServices[10]->isEnabled());
-        CheckRecordNumbers(grid);
-
-        // Saving the row that showed record 5 writes record 4.
-        Modify("Duct tape");
-        Type(screen->txtDescription[1], "Duct tape, silver");
-        Press(13);
-        QCOMPARE(ReadItemRecord(4)->Description, QString("Duct tape, silver"));
-        QCOMPARE(int(ItemCount()), 4);
-        CheckRecordNumbers(grid);
-        // The grid filled afresh forgets the row chosen: Delete waits for another click.
-        QVERIFY(!screen->cmdServices[10]->isEnabled());
-        ClickRow(grid, RowOf(grid, "Wire nut"));
-        QVERIFY(screen->cmdServices[10]->isEnabled());
-        Press(2); // sorted again
-        QVERIFY(!screen->cmdServices[10]->isEnabled());
-    }
-
-    void deleteTheOnlyItem() {
-        Open(1);
-        data->write("/Backup/VIInventoriedItems.txt", ItemsFile());
-        Delete("Copper elbow");
-        QVERIFY(!data->exists("/VIInventoriedItems.txt"));
-        QVERIFY(!data->exists("/Backup/VIInventoriedItems.txt"));
-        QCOMPARE(grid->Rows(), 1);
-        QVERIFY(!screen->cmdServices[10]->isEnabled());
-        Press(9); // no item left to change
-        QCOMPARE(NoteShown(screen), QString("Click an item in the grid first"));
-        QVERIFY(!screen->txtDescription[1]->isEnabled());
-    }
-
-    void deleteInFilteredGridKeepsTheOthers() {
-        Open(2);
-        ShowOnlyCategory("Electrical");
-        QCOMPARE(grid->Rows(), 2); // the only row of the grid, not the only item of the file
-        Delete("Wire nut");
-        QCOMPARE(Descriptions(), QStringList({"Copper elbow"}));
-    }
-
-    void cancelLeavesEverythingAsItWas() {
-        Open();
-        const QByteArray before = ItemsFile();
-        Modify("Wire nut");
-        Type(screen->txtDescription[1], "changed");
-        // Clear Item empties the fields but keeps a retained category and the edit state.
-        screen->ckClearItem->setChecked(true);
-        screen->cboCategory->setEditText("Electrical");
-        Press(11);
-        QVERIFY(screen->txtDescription[1]->text().isEmpty());
-        QVERIFY(screen->txtCharge[1]->text().isEmpty());
-        QCOMPARE(screen->cboCategory->currentText(), QString("Electrical"));
-        QVERIFY(screen->txtDescription[1]->isEnabled());
-        Press(14);
-        QVERIFY(grid->isEnabled());
-        QVERIFY(!screen->txtDescription[1]->isEnabled());
-        QCOMPARE(ItemsFile(), before);
-    }
-
-    void menuReturnsToTheMainMenu() {
-        Main();
-        LoadForm<frmServices>()->show();
-        QTest::mouseClick(LoadForm<frmServices>()->cmdServices[0], Qt::LeftButton);
-        QVERIFY(!ScreenVisible("frmServices"));
-        QVERIFY(ScreenVisible("frmStartup"));
     }
 };
 

@@ -1,4 +1,4 @@
-#include "support/Screens.h"
+#include "support/ScreenSteps.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -25,36 +25,41 @@ QString MakePicture(const TestDataFolder &data) {
     return data.path("/logo.bmp");
 }
 
-void PickFile(const QString &path) {
-    OnNextModal([path](QWidget *modal) {
-        // Typed, as a user would: selectFile() needs the dialog to have read the folder, which
-        // it does in the background.
-        auto *name = modal->findChild<QLineEdit *>("fileNameEdit");
-        QVERIFY(qobject_cast<QFileDialog *>(modal) && name);
-        name->setText(path);
+// Sets the next colour, font or file dialog to the value and accepts it.
+void Pick(const QVariant &value) {
+    OnNextModal([value](QWidget *modal) {
+        if (auto *colors = qobject_cast<QColorDialog *>(modal))
+            colors->setCurrentColor(value.value<QColor>());
+        else if (auto *fonts = qobject_cast<QFontDialog *>(modal))
+            fonts->setCurrentFont(value.value<QFont>());
+        else if (auto *name = modal->findChild<QLineEdit *>("fileNameEdit"))
+            // Typed, as a user would: selectFile() needs the folder read, done in the background.
+            name->setText(value.toString());
+        else
+            QFAIL("not a colour, font or file dialog");
         static_cast<QDialog *>(modal)->accept();
     });
 }
 
-// Sets the next colour or font dialog to the value and accepts it.
-template <class Dialog, class Value> void Pick(void (Dialog::*set)(const Value &), Value value) {
-    OnNextModal([set, value](QWidget *modal) {
-        auto *dialog = qobject_cast<Dialog *>(modal);
-        QVERIFY(dialog);
-        (dialog->*set)(value);
-        dialog->accept();
-    });
-}
-
-void CancelDialog() {
-    OnNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+// The print, logo and phone settings, as the screen shows them and the program holds them.
+QString Settings(const frmSetup *setup) {
+    return QStringList{setup->lblFont->text(),
+                       setup->BackColor(setup->txtBorders).name(),
+                       setup->BackColor(setup->txtData).name(),
+                       setup->ckColor->isChecked() ? "colour" : "plain",
+                       "copies " + setup->cboCopies->currentText() + "/" +
+                           QString::number(PrintCopies),
+                       setup->ckPhone->isChecked() ? "phone" : "no phone",
+                       "port " + setup->txtModemPort->text() + "/" + QString::number(ModemPort),
+                       "logo " + QString::number(setup->Image3Width) +
+                           (setup->Image3->pixmap().isNull() ? " none" : " shown")}
+        .join(", ");
 }
 
 } // namespace
 
 class TestSetup : public QObject {
     Q_OBJECT
-    // Every test starts in a fresh data folder of its own.
     std::optional<TestDataFolder> data;
 
 private slots:
@@ -78,22 +83,20 @@ private slots:
         QFETCH(QString, zip);
         QFETCH(QString, style);
         WriteBusiness(*data, name, zip);
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
-        QCOMPARE(setup->cmdAddress->text(), style);
+        frmSetup *setup = Shown<frmSetup>();
         const bool usa = style.startsWith("USA");
+        QCOMPARE(setup->cmdAddress->text(), style);
         QCOMPARE(setup->txtZip->isVisible(), usa);
         QCOMPARE(setup->lblPostal->isVisible(), usa);
         QCOMPARE(setup->txtSt->maxLength(), usa ? 2 : 55);
-        QCOMPARE(setup->lblAddress[3]->text(), QString(usa ? "City" : "Address 3"));
-        QCOMPARE(setup->lblAddress[4]->text(), QString(usa ? "State" : "Address 4"));
-        if (usa)
-            QCOMPARE(setup->txtZip->text(), zip);
-
+        QCOMPARE(setup->lblAddress[3]->text() + "," + setup->lblAddress[4]->text(),
+                 QString(usa ? "City,State" : "Address 3,Address 4"));
         // The button switches, and switching back gives the postal code box what it held: the
         // code just typed, not the one saved.
-        if (usa)
+        if (usa) {
+            QCOMPARE(setup->txtZip->text(), zip);
             Type(setup->txtZip, "60614");
+        }
         QTest::mouseClick(setup->cmdAddress, Qt::LeftButton);
         QCOMPARE(setup->txtZip->isVisible(), !usa);
         QTest::mouseClick(setup->cmdAddress, Qt::LeftButton);
@@ -101,69 +104,64 @@ private slots:
         QCOMPARE(setup->txtZip->text(), usa ? QString("60614") : zip);
     }
 
-    void businessFileBothWays() {
+    void businessDataSavedClearedAndReloaded() {
         WriteBusiness(*data, "A", ""); // an international address
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
+        frmSetup *setup = Shown<frmSetup>();
         setup->txtAddress->setText("Suite 5, Floor 2");
         setup->txtFein->setText("ABN - 123456789");
-        QString error;
-        QVERIFY(setup->SaveBusiness(&error));
-        const QByteArray expected = "\"A\",\"Suite 5, Floor 2\",\"\",\"Tampa\",\"FL\",\"\","
-                                    "\"555-0100\",\"\",\"ABN - 123456789\"\r\n";
-        QCOMPARE(data->read("/MyBusinessData.txt"), expected);
+        QVERIFY(setup->SaveBusiness(nullptr));
+        QCOMPARE(data->read("/MyBusinessData.txt"),
+                 QByteArray("\"A\",\"Suite 5, Floor 2\",\"\",\"Tampa\",\"FL\",\"\","
+                            "\"555-0100\",\"\",\"ABN - 123456789\"\r\n"));
         QCOMPARE(BusinessAddress1, QString("Suite 5, Floor 2"));
 
-        EndRun();
-        ResetVariables();
-        setup = LoadForm<frmSetup>();
-        QCOMPARE(setup->txtAddress->text(), QString("Suite 5, Floor 2"));
-        QCOMPARE(BusinessTaxId, QString("ABN - 123456789"));
-    }
-
-    void clearAndReload() {
-        WriteBusiness(*data, "Ace", "33601");
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
-
+        // Clearing asks first, and nothing is lost until the user saves.
         auto keep = AnswerMessageBox(QMessageBox::No);
         QTest::mouseClick(setup->Image4, Qt::LeftButton);
-        QCOMPARE(keep->text, QString("Do you want to reset (clear)all Business Data?"));
-        QCOMPARE(keep->title, QString("Reset Business Data"));
-        QCOMPARE(setup->txtName->text(), QString("Ace"));
-
+        QCOMPARE(Said(keep), QString("Reset Business Data | Do you want to reset (clear)all "
+                                     "Business Data? | Yes,No"));
+        QCOMPARE(setup->txtName->text(), QString("A"));
         AnswerMessageBox(QMessageBox::Yes);
         QTest::mouseClick(setup->Image4, Qt::LeftButton);
         for (QLineEdit *box :
-             {setup->txtName, setup->txtAddress, setup->txtCity, setup->txtZip, setup->txtTel})
+             {setup->txtName, setup->txtAddress, setup->txtCity, setup->txtFein, setup->txtTel})
             QVERIFY(box->text().isEmpty());
-        QCOMPARE(BusinessName, QString("Ace")); // nothing is lost until the user saves
-
+        QCOMPARE(BusinessName, QString("A"));
         QTest::mouseClick(setup->Image5, Qt::LeftButton);
-        QCOMPARE(setup->txtName->text(), QString("Ace"));
-        QCOMPARE(setup->txtZip->text(), QString("33601"));
+        QCOMPARE(setup->txtAddress->text(), QString("Suite 5, Floor 2"));
+
+        EndRun();
+        ResetVariables();
+        QCOMPARE(LoadForm<frmSetup>()->txtAddress->text(), QString("Suite 5, Floor 2"));
+        QCOMPARE(BusinessTaxId, QString("ABN - 123456789"));
+    }
+
+    // The empty item list a first save starts cannot be written: the user is told, and stays.
+    void unwrittenItemListIsReported() {
+        QVERIFY(QDir().mkpath(data->path("/VIInventoriedItems.txt")));
+        frmSetup *setup = Shown<frmSetup>();
+        Type(setup->txtName, "Ace");
+        Type(setup->txtTel, "555-0100");
+        auto told = AnswerMessageBox(QMessageBox::Ok);
+        QTest::mouseClick(setup->cmdQuit, Qt::LeftButton);
+        QCOMPARE(told->text,
+                 "The file " + data->path("/VIInventoriedItems.txt") +
+                     " could not be written.\n\nYour settings have not all been saved.");
+        QVERIFY(setup->isVisible());
     }
 
     // Without settings files the defaults stand, and cancelled dialogs leave them standing.
     void defaultsWithoutFilesOutlastCancelledDialogs() {
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
-        for (QPushButton *change : setup->cmdChange) {
-            CancelDialog();
-            QTest::mouseClick(change, Qt::LeftButton);
+        frmSetup *setup = Shown<frmSetup>();
+        for (QPushButton *button :
+             {setup->cmdChange[0], setup->cmdChange[1], setup->cmdChange[2], setup->cmdLogo[0]}) {
+            OnNextModal([](QWidget *modal) { static_cast<QDialog *>(modal)->reject(); });
+            QTest::mouseClick(button, Qt::LeftButton);
         }
-        CancelDialog();
-        QTest::mouseClick(setup->cmdLogo[0], Qt::LeftButton);
-        QCOMPARE(setup->lblFont->text(), QString("Arial"));
-        QCOMPARE(setup->BackColor(setup->txtBorders), QColor(Qt::black));
-        QCOMPARE(setup->BackColor(setup->txtData), QColor(Qt::black));
+        QCOMPARE(Settings(setup),
+                 QString("Arial, #000000, #000000, plain, copies 3/3, no phone, port 1/1, logo "
+                         "1440 none"));
         QVERIFY(PrintInColor);
-        QCOMPARE(int(PrintCopies), 3);
-        QCOMPARE(setup->cboCopies->currentText(), QString("3"));
-        QVERIFY(!setup->ckColor->isChecked());
-        QVERIFY(!setup->ckPhone->isChecked());
-        QCOMPARE(int(ModemPort), 1);
-        QVERIFY(setup->Image3->pixmap().isNull());
         QVERIFY(!setup->cmdLogo[1]->isEnabled());
         // Store without a picked picture writes nothing, even if it were reached.
         setup->cmdLogo_Click(1);
@@ -174,38 +172,32 @@ private slots:
     void settingsFilesByteForByte() {
         WriteBusiness(*data, "Ace", "33601");
         const QString picture = MakePicture(*data);
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
-
-        Pick(&QColorDialog::setCurrentColor, QColor(255, 0, 0));
-        QTest::mouseClick(setup->cmdChange[0], Qt::LeftButton);
-        Pick(&QColorDialog::setCurrentColor, QColor(0, 0, 255));
-        QTest::mouseClick(setup->cmdChange[1], Qt::LeftButton);
         const QString family = QFontDatabase::families().value(0);
-        Pick(&QFontDialog::setCurrentFont, QFont(family));
-        QTest::mouseClick(setup->cmdChange[2], Qt::LeftButton);
+        frmSetup *setup = Shown<frmSetup>();
+        const QVariant picks[] = {QColor(255, 0, 0), QColor(0, 0, 255), QFont(family)};
+        for (size_t k = 0; k < std::size(picks); ++k) {
+            Pick(picks[k]);
+            QTest::mouseClick(setup->cmdChange[k], Qt::LeftButton);
+        }
         QCOMPARE(setup->lblFont->text(), family);
         setup->ckColor->setChecked(true);
         setup->cboCopies->setCurrentText("2");
         setup->ckPhone->setChecked(true);
         setup->txtModemPort->setText("3");
 
-        PickFile(picture);
+        Pick(picture);
         QTest::mouseClick(setup->cmdLogo[0], Qt::LeftButton);
         QVERIFY(setup->cmdLogo[1]->isEnabled());
         QTest::mouseClick(setup->UpDown2->up(), Qt::LeftButton);
         auto stored = AnswerMessageBox(QMessageBox::Ok);
         QTest::mouseClick(setup->cmdLogo[1], Qt::LeftButton);
-        QCOMPARE(stored->text, QString("Your Logo has been Stored"));
-        QCOMPARE(stored->title, QString("Velbor Inventory"));
+        QCOMPARE(Said(stored), QString("Velbor Inventory | Your Logo has been Stored | OK"));
         QVERIFY(!setup->cmdLogo[1]->isEnabled());
         QCOMPARE(data->read("/CompanyLogo.txt"), "\"" + picture.toLocal8Bit() + "\"\r\n");
         // Its path is all the logo file keeps: one that would not read back is refused.
         QVERIFY(frmSetup::UnkeptLogoPath(picture).isEmpty());
         QVERIFY(!frmSetup::UnkeptLogoPath(data->path("/our \"best\" logo.bmp")).isEmpty());
         QCOMPARE(data->read("/LogoSettings.txt"), QByteArray("1490,1440\r\n"));
-        setup->tabInfo->setCurrentIndex(3);
-        Screenshot(setup, "setup-logo");
 
         data->write("/Backup/PrintColors.txt", "stale");
         QTest::mouseClick(setup->cmdQuit, Qt::LeftButton);
@@ -219,29 +211,19 @@ private slots:
         EndRun();
         ResetVariables();
         setup = LoadForm<frmSetup>();
-        QCOMPARE(setup->BackColor(setup->txtBorders), QColor(255, 0, 0));
-        QCOMPARE(setup->BackColor(setup->txtData), QColor(0, 0, 255));
+        QCOMPARE(Settings(setup),
+                 family +
+                     ", #ff0000, #0000ff, colour, copies 2/2, phone, port 3/3, logo 1490 shown");
         QCOMPARE(BorderColor, 255u);
-        QCOMPARE(setup->lblFont->text(), family);
-        QVERIFY(setup->ckColor->isChecked());
-        QCOMPARE(setup->cboCopies->currentText(), QString("2"));
-        QVERIFY(setup->ckPhone->isChecked());
-        QCOMPARE(int(ModemPort), 3);
-        QCOMPARE(setup->txtModemPort->text(), QString("3"));
-        QCOMPARE(setup->Image3Width, 1490);
-        QVERIFY(!setup->Image3->pixmap().isNull());
     }
 
-    void clearLogoAnsweredNoKeepsIt() {
+    void clearLogoAsksFirst() {
         data->write("/CompanyLogo.txt", "\"" + MakePicture(*data).toLocal8Bit() + "\"\r\n");
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
+        frmSetup *setup = Shown<frmSetup>();
         QVERIFY(!setup->Image2->pixmap().isNull());
-
         auto asked = AnswerMessageBox(QMessageBox::No);
         QTest::mouseClick(setup->cmdLogo[2], Qt::LeftButton);
-        QCOMPARE(asked->text, QString("This will Delete your Company Logo"));
-        QCOMPARE(asked->title, QString("Delete Logo"));
+        QCOMPARE(Said(asked), QString("Delete Logo | This will Delete your Company Logo | Yes,No"));
         QVERIFY(!setup->Image2->pixmap().isNull());
         QVERIFY(data->exists("/CompanyLogo.txt"));
 
@@ -252,6 +234,7 @@ private slots:
         QCOMPARE(setup->Image2->size(), QSize(96, 96));
     }
 
+    // The right and up arrows grow the logo, the left and down arrows shrink it.
     void logoSizeWrapsAround_data() {
         QTest::addColumn<int>("size");
         QTest::addColumn<bool>("grow");
@@ -266,20 +249,22 @@ private slots:
         QFETCH(bool, grow);
         QFETCH(int, after);
         frmSetup *setup = LoadForm<frmSetup>();
+        QToolButton *widthArrow = grow ? setup->UpDown2->up() : setup->UpDown2->down();
+        QToolButton *heightArrow = grow ? setup->UpDown1->up() : setup->UpDown1->down();
+        QCOMPARE(widthArrow->arrowType(), grow ? Qt::RightArrow : Qt::LeftArrow);
+        QCOMPARE(heightArrow->arrowType(), grow ? Qt::UpArrow : Qt::DownArrow);
         setup->Image3Width = size;
         setup->Image3Height = size;
-        QTest::mouseClick(grow ? setup->UpDown2->up() : setup->UpDown2->down(), Qt::LeftButton);
-        QTest::mouseClick(grow ? setup->UpDown1->up() : setup->UpDown1->down(), Qt::LeftButton);
+        QTest::mouseClick(widthArrow, Qt::LeftButton);
+        QTest::mouseClick(heightArrow, Qt::LeftButton);
         QCOMPARE(setup->Image3Width, after);
         QCOMPARE(setup->Image3Height, after);
         QCOMPARE(setup->Image3->width(), TwipsToPixels(after));
     }
 
     void orangeTogglesTabs() {
-        frmSetup *setup = LoadForm<frmSetup>();
-        setup->show();
+        frmSetup *setup = Shown<frmSetup>();
         for (int expected : {1, 2, 3, 4, 0}) {
-            Screenshot(setup, QString("setup-tab-%1").arg(setup->tabInfo->currentIndex()));
             QTest::mouseClick(setup->Orange, Qt::LeftButton);
             QCOMPARE(setup->tabInfo->currentIndex(), expected);
         }

@@ -1,36 +1,18 @@
-#include "support/Screens.h"
+#include "support/StockSteps.h"
 
 #include <QDateEdit>
 
 namespace {
 
-ItemRecord Item(const QString &description, qint16 onHand, const QString &category = "Pipe") {
-    ItemRecord item;
-    item.Description = description;
-    item.Category = category;
-    item.OnHand = onHand;
-    item.Cost = Currency::fromCents(250);
-    return item;
-}
-
-qint16 OnHandInFile(const QString &description) {
-    for (const ItemRecord &item : ReadAllItems()) {
-        if (item.Description == description)
-            return item.OnHand;
-    }
-    return -1;
-}
-
 enum Mode { Return = 2, Picklist = 3 };
+enum PrintEnd { Printed, DialogCancelled, PreviewClosed };
 
 } // namespace
 
 class TestPicklist : public QObject {
     Q_OBJECT
     frmInventory *screen = nullptr;
-    QList<std::shared_ptr<SeenMessage>> answered; // by the last Print
 
-    // Opens the screen from the main menu as the user does.
     frmInventory *Open(Mode mode) {
         return screen = static_cast<frmInventory *>(OpenRoutine(mode));
     }
@@ -55,18 +37,6 @@ class TestPicklist : public QObject {
         QTest::mouseClick(screen->cmdServices[2], Qt::LeftButton);
     }
 
-    // Prints the picklist into a PDF, answering the questions after it in turn.
-    QList<PdfWord> Print(const TestDataFolder &data,
-                         const QList<QMessageBox::StandardButton> &answers = {QMessageBox::Yes}) {
-        const QString path = data.path("/picklist.pdf");
-        PrintToPdf(path);
-        answered.clear();
-        for (QMessageBox::StandardButton answer : answers)
-            answered << AnswerMessageBox(answer);
-        PressPrint();
-        return ReadPdfWords(path);
-    }
-
 private slots:
     void init() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
     void cleanup() { QVERIFY(EndScreenTest()); }
@@ -84,15 +54,19 @@ private slots:
         QFETCH(QList<int>, adds);
         QFETCH(QList<bool>, taken);
         TestDataFolder data;
-        WriteItems({Item("Elbow", 5)});
+        std::vector<ItemRecord> items;
+        for (int k = 1; k < 300; ++k)
+            items.push_back(
+                StockItem(QStringLiteral("Part %1").arg(k, 3, 10, QLatin1Char('0')), 20));
+        items.push_back(StockItem("Elbow", 5)); // the last of many, scrolled to
+        WriteItems(items);
         Open(Picklist);
-        QCOMPARE(screen->lblRoutine->text(), QString("Creating a Picklist"));
+        QCOMPARE(screen->fgItems->Rows(), 301);
         int lines = 0;
         for (int k = 0; k < adds.size(); ++k) {
             QCOMPARE(Enter("Elbow", adds[k]), taken[k]);
             lines += taken[k];
         }
-        Screenshot(screen, "picklist-" + QString(QTest::currentDataTag()).replace(' ', '-'));
         QCOMPARE(screen->fgPicklist->Rows(), lines + 2); // heading, lines, the empty row
         QCOMPARE(screen->fgPicklist->TextMatrix(lines + 1, 0), QString());
         QCOMPARE(screen->cmdServices[2]->isEnabled(), lines > 0);
@@ -100,11 +74,10 @@ private slots:
 
     void itemAtZeroCannotBePicked() {
         TestDataFolder data;
-        WriteItems({Item("Elbow", 0)});
+        WriteItems({StockItem("Elbow", 0)});
         Open(Picklist);
         const auto seen = AnswerMessageBox(QMessageBox::Ok);
         ClickRow(screen->fgItems, 1);
-        QCOMPARE(seen->title, QString("No Items in Stock"));
         QCOMPARE(seen->text, QString("The item count for Elbow is at zero\r\nThis item cannot be "
                                      "added to the Picklist\r\nTo add to the item count, return to "
                                      "the menu,\r\nSelect Manage Inventory and add to the item "
@@ -112,91 +85,67 @@ private slots:
         QVERIFY(!screen->txtUnits->isEnabled());
     }
 
-    // What each answer after the print does to the stock (3 of 10 picked).
-    void confirmingTakesStockOnce_data() {
+    // How the print ends and what each answer after it does to the stock (3 of 10 picked).
+    void printing_data() {
+        QTest::addColumn<int>("end");
         QTest::addColumn<QList<QMessageBox::StandardButton>>("answers");
+        QTest::addColumn<QStringList>("asked"); // the messages that come, in turn
         QTest::addColumn<int>("left");
-        QTest::addColumn<int>("prints");
         QTest::addColumn<bool>("atMenu");
         using B = QList<QMessageBox::StandardButton>;
-        QTest::newRow("printed correctly") << B{QMessageBox::Yes} << 7 << 1 << false;
+        const QMessageBox::StandardButton yes = QMessageBox::Yes, no = QMessageBox::No;
+        const QString right = "Was the Picklist printed Correctly?";
+        const QString again = "Would you like to reprint it?";
+        const QStringList notPrinted = {"The Pick List will not be Printed"};
+        QTest::newRow("printed correctly")
+            << int(Printed) << B{yes} << QStringList{right} << 7 << false;
         QTest::newRow("reprinted")
-            << B{QMessageBox::No, QMessageBox::Yes, QMessageBox::Yes} << 7 << 2 << false;
-        QTest::newRow("not reprinted") << B{QMessageBox::No, QMessageBox::No} << 10 << 1 << true;
+            << int(Printed) << B{no, yes, yes} << QStringList{right, again, right} << 7 << false;
+        QTest::newRow("not reprinted")
+            << int(Printed) << B{no, no} << QStringList{right, again} << 10 << true;
+        QTest::newRow("print dialog cancelled")
+            << int(DialogCancelled) << B{QMessageBox::Ok} << notPrinted << 10 << false;
+        QTest::newRow("preview closed")
+            << int(PreviewClosed) << B{QMessageBox::Ok} << notPrinted << 10 << false;
     }
-    void confirmingTakesStockOnce() {
+    void printing() {
+        QFETCH(int, end);
         QFETCH(QList<QMessageBox::StandardButton>, answers);
+        QFETCH(QStringList, asked);
         QFETCH(int, left);
-        QFETCH(int, prints);
         QFETCH(bool, atMenu);
         TestDataFolder data;
-        WriteItems({Item("Elbow", 10), Item("Tee", 4)});
+        WriteItems({StockItem("Elbow", 10), StockItem("Tee", 4)});
         data.write("/Backup/VIInventoriedItems.txt", data.read("/VIInventoriedItems.txt"));
         Open(Picklist);
         QVERIFY(Enter("Elbow", 3));
-        Print(data, answers); // one print dialog; each print asks whether it came out right
-        const auto asked = [](const auto &m) {
-            return m->text == "Was the Picklist printed Correctly?" &&
-                   m->title == "Print Confirmation";
-        };
-        QCOMPARE(std::count_if(answered.begin(), answered.end(), asked), prints);
-        if (answers.size() > 1)
-            QCOMPARE(answered[1]->title, QString("Reprint Confirmation"));
-        QCOMPARE(OnHandInFile("Elbow"), qint16(left));
-        QCOMPARE(OnHandInFile("Tee"), qint16(4));
+        screen->txtPick->setPlainText("Load the van");
+        SetPreviewDocuments(end == PreviewClosed);
+        if (end == DialogCancelled)
+            CancelPrintDialog();
+        else
+            PrintToPdf(data.path("/picklist.pdf"));
+        if (end == PreviewClosed)
+            AnswerPreview(false);
+        QList<std::shared_ptr<SeenMessage>> seen;
+        for (QMessageBox::StandardButton answer : answers)
+            seen << AnswerMessageBox(answer);
+        PressPrint(); // one print dialog, however often it is printed
+        SetPreviewDocuments(false);
+        for (int k = 0; k < asked.size(); ++k)
+            QCOMPARE(seen[k]->text, asked[k]);
+        QCOMPARE(OnHandInFile(), Counts({qint16(left), 4}));
         QCOMPARE(ScreenVisible("frmStartup"), atMenu);
         // Nothing changed: the file, and its Backup copy, stay as they were.
         QCOMPARE(data.exists("/Backup/VIInventoriedItems.txt"), left == 10);
-        if (!atMenu) {
-            QCOMPARE(OnHandShown("Elbow"), QString::number(left));
-            QCOMPARE(screen->fgPicklist->Rows(), 2); // ready for the next picklist
-        }
-    }
-
-    void cancelledPrintOrPicklistTakesNothing_data() {
-        QTest::addColumn<bool>("preview");
-        QTest::newRow("print dialog") << false;
-        QTest::newRow("preview closed") << true;
-    }
-    void cancelledPrintOrPicklistTakesNothing() {
-        QFETCH(bool, preview);
-        TestDataFolder data;
-        WriteItems({Item("Elbow", 10)});
-        Open(Picklist);
-        QVERIFY(Enter("Elbow", 3));
-        screen->txtPick->setPlainText("Load the van");
-        SetPreviewDocuments(preview);
-        if (preview) {
-            PrintToPdf(data.path("/picklist.pdf"));
-            AnswerPreview(false);
-        } else {
-            CancelPrintDialog();
-        }
-        const auto seen = AnswerMessageBox(QMessageBox::Ok);
-        PressPrint();
-        QCOMPARE(seen->text, QString("The Pick List will not be Printed"));
-        QCOMPARE(OnHandShown("Elbow"), QString("10"));
-        QVERIFY(!data.exists("/PicklistInstructions.txt") && !data.exists("/picklist.pdf"));
-        SetPreviewDocuments(false);
-
-        QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton); // Cancel Picklist
-        QVERIFY(Enter("Elbow", 2));
-        Print(data);
-        QCOMPARE(OnHandInFile("Elbow"), qint16(8));
-    }
-
-    void manyItemsLoadAndPick() {
-        TestDataFolder data;
-        std::vector<ItemRecord> items;
-        for (int k = 1; k <= 300; ++k)
-            items.push_back(Item(QStringLiteral("Part %1").arg(k, 3, 10, QLatin1Char('0')), 20));
-        WriteItems(items);
-        Open(Picklist);
-        QCOMPARE(screen->fgItems->Rows(), 301);
-        QVERIFY(Enter("Part 300", 20));
-        Print(data);
-        QCOMPARE(OnHandInFile("Part 300"), qint16(0));
-        QCOMPARE(OnHandInFile("Part 299"), qint16(20));
+        QCOMPARE(data.exists("/picklist.pdf"), end == Printed);
+        QCOMPARE(data.exists("/PicklistInstructions.txt"), end == Printed);
+        if (atMenu)
+            return;
+        QCOMPARE(OnHandShown("Elbow"), QString::number(left));
+        QCOMPARE(screen->fgPicklist->Rows(), end == Printed ? 2 : 3); // printed: the next one
+        QTest::mouseClick(screen->cmdServices[3], Qt::LeftButton);    // Cancel Picklist
+        QVERIFY(Enter("Elbow", left));
     }
 
     // What the screen hands to the printer: its lines (a line of 0 left out), the date it is
@@ -204,75 +153,66 @@ private slots:
     void printedPage() {
         TestDataFolder data;
         data.write("/MyBusinessData.txt", AceBusinessData);
-        WriteItems({Item("Copper elbow", 500), Item("Brass tee", 9)});
+        WriteItems({StockItem("Copper elbow", 500), StockItem("Brass tee", 9)});
         Open(Picklist);
         QVERIFY(Enter("Copper elbow", 12));
         QVERIFY(Enter("Brass tee", 0));
         for (int k = 0; k < 38; ++k)
             QVERIFY(Enter("Copper elbow", 1));
         screen->mnuPicklist->trigger(); // the set-up, shown from the menu to fill in
-        QVERIFY(screen->fraPicklist->isVisible());
         screen->txtPick->setPlainText("Load the van by seven");
         screen->DTPicker1->setDate(QDate(2026, 12, 24));
         Screenshot(screen, "picklist");
         screen->mnuPicklist->trigger();
         QVERIFY(!screen->fraPicklist->isVisible());
-        const QList<PdfWord> words = Print(data);
-        KeepForReview(data.path("/picklist.pdf"), "picklist.pdf");
-        QCOMPARE(PdfPageCount(data.path("/picklist.pdf")), 2);
+        const QString path = data.path("/picklist.pdf");
+        PrintToPdf(path);
+        AnswerMessageBox(QMessageBox::Yes);
+        PressPrint();
+        KeepForReview(path, "picklist.pdf");
+        const QList<PdfWord> words = ReadPdfWords(path);
+        QCOMPARE(PdfPageCount(path), 2);
         QVERIFY(FindWord(words, "12/24/26", 1).xMin > 0);
         QVERIFY(FindWord(words, "Load", 1).xMin > 0);
         QVERIFY(!WordTexts(words).contains("Brass"));
         QCOMPARE(data.read("/PicklistInstructions.txt"), QByteArray("Load the van by seven\r\n"));
+        QCOMPARE(OnHandInFile(), Counts({450, 9}));
     }
 
     void returnsAddToStock() {
         TestDataFolder data;
-        WriteItems({Item("Elbow", 0), Item("Tee", 7), Item("Cap", 32760)});
+        WriteItems({StockItem("Elbow", 0), StockItem("Tee", 7), StockItem("Cap", 32760)});
         Open(Return);
-        QCOMPARE(screen->lblRoutine->text(), QString("Returning items to Stock"));
-        QCOMPARE(screen->cmdServices[1]->text(), QString("&Save New Item Count"));
         QVERIFY(!screen->mnuPicklist->isEnabled());
-        QVERIFY(Enter("Elbow", 4)); // an item at zero can be restocked
+        QVERIFY(Enter("Elbow", 4));              // an item at zero can be restocked
+        QVERIFY(!screen->txtUnits->isEnabled()); // until the next item is chosen
         QVERIFY(Enter("Tee", 3));
         QCOMPARE(OnHandShown("Elbow"), QString("4"));
         QCOMPARE(OnHandShown("Tee"), QString("10"));
         Screenshot(screen, "returns");
-        QCOMPARE(OnHandInFile("Tee"), qint16(7)); // not saved until Menu
+        QCOMPARE(OnHandInFile(), Counts({0, 7, 32760})); // not saved until Menu
         const int beeps = BeepsSounded();
         QTest::mouseClick(screen->cmdServices[1], Qt::LeftButton); // nothing to save
         QCOMPARE(BeepsSounded(), beeps + 1);
-
         const auto refused = AnswerMessageBox(QMessageBox::Ok);
         QVERIFY(Enter("Cap", 8)); // past 32,767: said, nothing changes
         QVERIFY(refused->text.contains("32767"));
         QCOMPARE(OnHandShown("Cap"), QString("32760"));
-
         QTest::mouseClick(screen->cmdServices[0], Qt::LeftButton);
         QVERIFY(ScreenVisible("frmStartup"));
-        QCOMPARE(OnHandInFile("Elbow"), qint16(4));
-        QCOMPARE(OnHandInFile("Tee"), qint16(10));
-        QCOMPARE(OnHandInFile("Cap"), qint16(32760));
-    }
+        QCOMPARE(OnHandInFile(), Counts({4, 10, 32760}));
 
-    void tableFollowsTheFile() {
-        TestDataFolder data;
-        WriteItems({Item("Elbow", 2), Item("Tee", 1)});
-        Open(Return);
-        QTest::mouseClick(screen->cmdServices[0], Qt::LeftButton);
-        // Meanwhile the maintenance screen changes an item and adds one.
-        ItemRecord tee = Item("Tee", 6);
+        // Meanwhile the maintenance screen changes an item and adds one: the table follows.
+        ItemRecord tee = StockItem("Tee", 6);
         tee.Price = Currency::fromCents(1999);
         QVERIFY(WriteItemRecord(2, tee));
-        QVERIFY(WriteItemRecord(3, Item("Cap", 9)));
+        QVERIFY(WriteItemRecord(4, StockItem("Nut", 9)));
         Open(Return);
-        QVERIFY(Enter("Elbow", 1));
+        QVERIFY(Enter("Nut", 1));
         screen->close(); // the close box keeps the returns as Menu does
         QVERIFY(!ProgramRunning());
-        QCOMPARE(OnHandInFile("Elbow"), qint16(3));
-        QCOMPARE(OnHandInFile("Tee"), qint16(6));
+        QCOMPARE(OnHandInFile(), Counts({4, 6, 32760, 10}));
         QCOMPARE(ReadItemRecord(2)->Price, Currency::fromCents(1999));
-        QCOMPARE(OnHandInFile("Cap"), qint16(9));
     }
 };
 
