@@ -290,13 +290,13 @@ QString Printer::ElidedText(const QString &text, double width) const {
     if (TextWidth(text) <= width)
         return text; // the usual case, and far cheaper to find out than to elide
     const QString ellipsis(QChar(0x2026));
-    const SetText &mark = Set(ellipsis);
-    if (!mark.asGlyphs || !Set(text).asGlyphs)
+    const SetText mark = Set(ellipsis);
+    const SetText &set = Set(text);
+    if (!mark.asGlyphs || !set.asGlyphs)
         return CurrentFace().metrics.elidedText(text, Qt::ElideRight,
                                                 std::max(0.0, width * XFactor()));
     // As the text layout elides: the characters that end before the room left for the mark.
     const double room = width * XFactor() - mark.width;
-    const SetText &set = Set(text);
     double used = 0;
     qsizetype kept = 0;
     while (kept < set.advances.size() && (used += set.advances[kept].x()) < room)
