@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-serialport-dev libgl-dev
+    qt6-base-dev qt6-serialport-dev libqt6sql6-sqlite libgl-dev
     poppler-utils fonts-liberation fontconfig
     libcsv-dev libcups2-dev desktop-file-utils
     xvfb xauth

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPageLayout>
 
 namespace {
@@ -16,6 +17,19 @@ constexpr double DrawWidthDotsPerInch = 600.0;
 // Every output keeps this much paper free at each edge, or more where the printer needs it.
 constexpr double MarginInches = 0.25;
 const QSizeF LetterInches(8.5, 11.0);
+
+// Text whose characters each stand for one glyph of the font, in a row: Latin letters with
+// their accents, and the punctuation, currency and trade marks of the suite's code page.
+// Anything else goes to the painter's text layout, which joins and reorders where a script needs.
+bool OneGlyphPerCharacter(const QString &text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7F && u < 0xA0) || (u >= 0x0300 && u < 0x2000) ||
+            (u >= 0x20D0 && u != 0x2122))
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -45,8 +59,9 @@ void Printer::ResetChoices() {
 void Printer::StartDocument() {
     if (m_painter->isActive())
         m_painter->end();
-    m_deviceFont.reset();
-    m_metrics.reset();
+    m_faces.clear();
+    m_face = nullptr;
+    m_batches.clear();
     m_layoutKnown = false;
     m_failed = false;
     m_cancelled = false;
@@ -136,76 +151,157 @@ double Printer::YFactor() const {
 
 void Printer::SetFontName(const QString &name) {
     m_fontName = name;
-    m_deviceFont.reset();
+    m_face = nullptr;
 }
 
 void Printer::SetFontBold(bool bold) {
     if (bold != m_bold)
-        m_deviceFont.reset();
+        m_face = nullptr;
     m_bold = bold;
 }
 
 void Printer::SetFontUnderline(bool underline) {
     if (underline != m_underline)
-        m_deviceFont.reset();
+        m_face = nullptr;
     m_underline = underline;
 }
 
 void Printer::SetFontSize(double points) {
     if (points > 0 && points != m_fontSize) {
         m_fontSize = points;
-        m_deviceFont.reset();
+        m_face = nullptr;
     }
 }
 
-const QFont &Printer::DeviceFont() const {
-    if (m_deviceFont)
-        return *m_deviceFont;
-    // The suite's documents name the heavy face as one word.
-    const bool black = m_fontName.compare(QLatin1String("ArialBlack"), Qt::CaseInsensitive) == 0;
-    QFont font(black ? QStringLiteral("Arial Black") : m_fontName);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(m_fontSize);
-    font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
-    font.setUnderline(m_underline);
-    m_deviceFont.emplace(font, &Target());
-    m_metrics.emplace(*m_deviceFont, &Target());
-    m_advances.clear();
-    return *m_deviceFont;
+const Printer::Face &Printer::CurrentFace() const {
+    if (m_face)
+        return *m_face;
+    std::shared_ptr<Face> &face = m_faces[QStringLiteral("%1/%2/%3/%4")
+                                              .arg(m_fontName)
+                                              .arg(m_fontSize)
+                                              .arg(m_bold)
+                                              .arg(m_underline)];
+    if (!face) {
+        // The suite's documents name the heavy face as one word.
+        const bool black =
+            m_fontName.compare(QLatin1String("ArialBlack"), Qt::CaseInsensitive) == 0;
+        QFont font(black ? QStringLiteral("Arial Black") : m_fontName);
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSizeF(m_fontSize);
+        font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
+        const QFont plain(font, &Target());
+        font.setUnderline(m_underline);
+        const QFont onDevice(font, &Target());
+        face = std::make_shared<Face>(Face{
+            onDevice, QFontMetricsF(onDevice, &Target()), QRawFont::fromFont(plain), {}, {}, {}});
+    }
+    m_face = face.get();
+    return *m_face;
 }
 
-const QFontMetricsF &Printer::Metrics() const {
-    DeviceFont();
-    return *m_metrics;
+bool Printer::GatherGlyphs(const QString &line) {
+    const Face &face = CurrentFace();
+    const SetText &set = Set(line);
+    if (!set.asGlyphs)
+        return false;
+    auto batch = std::find_if(m_batches.begin(), m_batches.end(), [&](const GlyphBatch &b) {
+        return b.face == &face && b.color == ForeColor;
+    });
+    if (batch == m_batches.end())
+        batch = m_batches.insert(m_batches.end(), {&face, ForeColor, {}, {}});
+    const QPointF start(CurrentX * XFactor(), CurrentY * YFactor() + face.metrics.ascent());
+    QPointF pen = start;
+    for (qsizetype k = 0; k < set.glyphs.size(); ++k) {
+        batch->glyphs.push_back(set.glyphs[k]);
+        batch->positions.push_back(pen);
+        pen += set.advances[k];
+    }
+    if (m_underline) {
+        QPen rule(ColorFromValue(ForeColor), face.metrics.lineWidth());
+        rule.setCapStyle(Qt::FlatCap);
+        m_painter->setPen(rule);
+        const double y = start.y() + face.metrics.underlinePos();
+        m_painter->drawLine(QPointF(start.x(), y), QPointF(pen.x(), y));
+    }
+    return true;
+}
+
+void Printer::PaintGlyphs() {
+    for (const GlyphBatch &batch : m_batches) {
+        QGlyphRun run;
+        run.setRawFont(batch.face->glyphs);
+        run.setGlyphIndexes(batch.glyphs);
+        run.setPositions(batch.positions);
+        m_painter->setPen(ColorFromValue(batch.color));
+        m_painter->drawGlyphRun(QPointF(0, 0), run);
+    }
+    m_batches.clear();
 }
 
 double Printer::TextWidth(const QString &text) const {
-    const QFontMetricsF &metrics = Metrics();
-    // Short texts (counts, amounts) come back again and again down a report's columns.
-    if (text.size() > 12)
-        return metrics.horizontalAdvance(text) / XFactor();
-    auto known = m_advances.constFind(text);
-    if (known == m_advances.constEnd()) {
-        if (m_advances.size() >= 4096)
-            m_advances.clear();
-        known = m_advances.insert(text, metrics.horizontalAdvance(text));
+    return Set(text).width / XFactor();
+}
+
+const Printer::SetText &Printer::Set(const QString &text) const {
+    const Face &face = CurrentFace();
+    // Short texts (counts, amounts) come back again and again down a report's columns; a long
+    // one is measured, then printed.
+    const bool shortText = text.size() <= 12;
+    if (shortText) {
+        auto known = face.shortTexts.constFind(text);
+        if (known != face.shortTexts.constEnd())
+            return *known;
+    } else if (face.lastText == text) {
+        return face.last;
     }
-    return *known / XFactor();
+    SetText set;
+    if (OneGlyphPerCharacter(text) && face.glyphs.isValid()) {
+        set.glyphs = face.glyphs.glyphIndexesForString(text);
+        set.asGlyphs = set.glyphs.size() == text.size() && !set.glyphs.contains(0u);
+    }
+    if (set.asGlyphs) {
+        set.advances = face.glyphs.advancesForGlyphIndexes(set.glyphs, QRawFont::KernedAdvances);
+        for (const QPointF &advance : std::as_const(set.advances))
+            set.width += advance.x();
+    } else {
+        set.glyphs.clear();
+        set.width = face.metrics.horizontalAdvance(text);
+    }
+    if (shortText) {
+        if (face.shortTexts.size() >= 4096)
+            face.shortTexts.clear();
+        return *face.shortTexts.insert(text, std::move(set));
+    }
+    face.lastText = text;
+    face.last = std::move(set);
+    return face.last;
 }
 
 double Printer::TextHeight(const QString &text) const {
     const int lines = std::max<qsizetype>(1, text.count(u'\n') + 1);
-    return lines * Metrics().height() / YFactor();
+    return lines * CurrentFace().metrics.height() / YFactor();
 }
 
 double Printer::TextAscent() const {
-    return Metrics().ascent() / YFactor();
+    return CurrentFace().metrics.ascent() / YFactor();
 }
 
 QString Printer::ElidedText(const QString &text, double width) const {
     if (TextWidth(text) <= width)
         return text; // the usual case, and far cheaper to find out than to elide
-    return Metrics().elidedText(text, Qt::ElideRight, std::max(0.0, width * XFactor()));
+    const QString ellipsis(QChar(0x2026));
+    const SetText mark = Set(ellipsis);
+    const SetText &set = Set(text);
+    if (!mark.asGlyphs || !set.asGlyphs)
+        return CurrentFace().metrics.elidedText(text, Qt::ElideRight,
+                                                std::max(0.0, width * XFactor()));
+    // As the text layout elides: the characters that end before the room left for the mark.
+    const double room = width * XFactor() - mark.width;
+    double used = 0;
+    qsizetype kept = 0;
+    while (kept < set.advances.size() && (used += set.advances[kept].x()) < room)
+        ++kept;
+    return text.left(kept) + ellipsis;
 }
 
 bool Printer::Painting() {
@@ -239,10 +335,13 @@ void Printer::Print(const QString &text, bool endLine) {
                 m_textRecorder->push_back({line, m_page, CurrentX, CurrentY, TextWidth(line),
                                            TextHeight(), m_fontName, m_fontSize, m_bold,
                                            m_underline, ForeColor});
-            m_painter->setFont(DeviceFont());
-            m_painter->setPen(ColorFromValue(ForeColor));
-            m_painter->drawText(
-                QPointF(CurrentX * XFactor(), CurrentY * YFactor() + Metrics().ascent()), line);
+            if (!GatherGlyphs(line)) {
+                m_painter->setFont(CurrentFace().font);
+                m_painter->setPen(ColorFromValue(ForeColor));
+                m_painter->drawText(QPointF(CurrentX * XFactor(),
+                                            CurrentY * YFactor() + CurrentFace().metrics.ascent()),
+                                    line);
+            }
         }
         if (i + 1 < lines.size() || endLine) {
             CurrentX = 0;
@@ -286,8 +385,11 @@ void Printer::Box(double x1, double y1, double x2, double y2) {
 }
 
 void Printer::NewPage() {
-    if (Painting() && !Target().newPage())
-        m_failed = true;
+    if (Painting()) {
+        PaintGlyphs();
+        if (!Target().newPage())
+            m_failed = true;
+    }
     if (m_observer && !m_cancelled && !m_observer(m_page))
         m_cancelled = true;
     ++m_page;
@@ -297,6 +399,7 @@ void Printer::NewPage() {
 
 void Printer::Cancel() {
     m_cancelled = true;
+    m_batches.clear();
     if (!m_painter->isActive())
         return;
     if (m_previewing) {
@@ -322,10 +425,13 @@ void Printer::Cancel() {
 }
 
 bool Printer::EndDoc() {
-    if (m_cancelled)
+    if (m_cancelled) {
         Cancel();
-    else if (m_painter->isActive() && !m_painter->end())
-        m_failed = true;
+    } else if (m_painter->isActive()) {
+        PaintGlyphs();
+        if (!m_painter->end())
+            m_failed = true;
+    }
     bool ok = !m_failed && !m_cancelled && Target().printerState() != QPrinter::Error;
     if (ok && m_spoolDir)
         ok = SubmitSpool();

@@ -5,12 +5,12 @@
 #include <QHash>
 #include <QPainter>
 #include <QPrinter>
+#include <QRawFont>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 // A line or box as a document drew it, in the document's own units (twips, or the scaled
@@ -128,12 +128,43 @@ private:
     double XFactor() const;
     double YFactor() const;
     void KnowLayout() const;
-    // The current font on the printer, and its measures, made once per font change: a long
-    // report measures and prints hundreds of thousands of cells.
-    const QFont &DeviceFont() const;
-    const QFontMetricsF &Metrics() const;
     void Record(PrintedShape::Kind kind, double x1, double y1, double x2, double y2);
     QPen DrawPen() const;
+    // A text set in a font: its glyphs and how far each moves the pen, and its width, in device
+    // pixels. Without glyphs, it takes the painter's text layout (see OneGlyphPerCharacter).
+    struct SetText {
+        QList<quint32> glyphs;
+        QList<QPointF> advances;
+        double width = 0;
+        bool asGlyphs = false;
+    };
+    // A font as the printer uses it, made once per document for each font, size and weight: a
+    // long report switches between a few of them hundreds of thousands of times.
+    struct Face {
+        QFont font;
+        QFontMetricsF metrics;
+        QRawFont glyphs; // invalid where the system cannot give the tables
+        mutable QHash<QString, SetText> shortTexts;
+        mutable QString lastText;
+        mutable SetText last;
+    };
+    const Face &CurrentFace() const;
+    // The text in the current face. The reference holds until the next text is set.
+    const SetText &Set(const QString &text) const;
+    // Adds the line's glyphs at the current position to the page's text; false when it must
+    // be painted on its own.
+    bool GatherGlyphs(const QString &line);
+    // Paints the page's gathered text, one glyph run per font and colour.
+    void PaintGlyphs();
+
+    // The text of a page, gathered as glyphs: painting a page's words in a few runs costs a
+    // fraction of painting each cell on its own, which long reports feel.
+    struct GlyphBatch {
+        const Face *face;
+        quint32 color;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
 
     std::unique_ptr<QPrinter> m_device;
     std::unique_ptr<QPrinter> m_spool;
@@ -144,9 +175,9 @@ private:
     double m_fontSize = 10;
     bool m_bold = false;
     bool m_underline = false;
-    mutable std::optional<QFont> m_deviceFont;
-    mutable std::optional<QFontMetricsF> m_metrics;
-    mutable QHash<QString, double> m_advances; // device pixels, for the current font
+    mutable QHash<QString, std::shared_ptr<Face>> m_faces; // for the document's printer
+    mutable Face *m_face = nullptr;                        // the current font's, once asked for
+    std::vector<GlyphBatch> m_batches;
     mutable bool m_layoutKnown = false;
     mutable double m_xFactor = 1;
     mutable double m_yFactor = 1;

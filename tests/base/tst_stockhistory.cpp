@@ -1,0 +1,132 @@
+#include "base/StockHistory.h"
+#include "support/DataFolder.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+
+const QDate Monday(2026, 11, 30);
+
+Movement Move(const QString &item, int change, int onHand, MovementKind kind, QDate day,
+              const QString &reference = QString(), qint64 cost = 25000) {
+    return {item, QStringLiteral("Pipe"),      1, change, onHand, kind, reference,
+            cost, QDateTime(day, QTime(12, 0))};
+}
+
+// The item's movements, newest first, as "kind change on-hand reference".
+QStringList History(const QString &item, QDate from = Monday.addDays(-30),
+                    QDate to = Monday.addDays(30)) {
+    QStringList lines;
+    for (const Movement &m : StockHistory::ItemHistory(item, QStringLiteral("Pipe"), from, to))
+        lines << QStringLiteral("%1 %2 %3 %4")
+                     .arg(MovementKindName(m.Kind))
+                     .arg(m.Change)
+                     .arg(m.OnHand)
+                     .arg(m.Reference)
+                     .trimmed();
+    return lines;
+}
+
+void Settled(const std::vector<Movement> &movements) {
+    const qint64 batch = StockHistory::Record(movements);
+    QVERIFY2(batch > 0, qPrintable(StockHistory::LastError()));
+    StockHistory::Settle(batch, true);
+    QVERIFY2(StockHistory::LastError().isEmpty(), qPrintable(StockHistory::LastError()));
+}
+
+QStringList Stock(QDate day) {
+    QStringList rows;
+    for (const CountOnDate &row : StockHistory::StockOn(day))
+        rows << QStringLiteral("%1 %2 %3").arg(row.Description).arg(row.OnHand).arg(*row.Cost);
+    return rows;
+}
+
+} // namespace
+
+class TestStockHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { StockHistory::Close(); }
+
+    // A week of an elbow and a tee: the history of each, and the stock at the end of each day.
+    void aWeekOfMovements() {
+        TestDataFolder data;
+        Settled({Move("Elbow", 40, 40, MovementKind::Added, Monday),
+                 Move("Tee", 12, 12, MovementKind::Added, Monday, {}, 9900)});
+        Settled({Move("Elbow", -5, 35, MovementKind::Picked, Monday.addDays(1),
+                      "Picklist of 1 Dec 2026")});
+        Settled({Move("Elbow", 2, 37, MovementKind::Returned, Monday.addDays(2))});
+        Settled({Move("Tee", 6, 18, MovementKind::Received, Monday.addDays(3), "PO 1004", 9500)});
+        Settled({Move("Tee", -18, 0, MovementKind::Deleted, Monday.addDays(4))});
+        QCOMPARE(
+            History("Elbow"),
+            QStringList({"returned 2 37", "picked -5 35 Picklist of 1 Dec 2026", "added 40 40"}));
+        QCOMPARE(History("Tee", Monday.addDays(3), Monday.addDays(3)),
+                 QStringList({"received 6 18 PO 1004"}));
+        QCOMPARE(Stock(Monday.addDays(-1)), QStringList());
+        QCOMPARE(Stock(Monday), QStringList({"Elbow 40 25000", "Tee 12 9900"}));
+        QCOMPARE(Stock(Monday.addDays(3)), QStringList({"Elbow 37 25000", "Tee 18 9500"}));
+        QCOMPARE(Stock(Monday.addDays(4)), QStringList({"Elbow 37 25000"}));
+        QVERIFY(data.exists("/StockHistory.db"));
+    }
+
+    // The items file is saved between the two writes of a change; whatever a kill left, the next
+    // start makes the history agree with the file.
+    void startUpAgreesWithTheItemsFile() {
+        TestDataFolder data;
+        Settled({Move("Elbow", 40, 40, MovementKind::Added, Monday)});
+        StockHistory::Record({Move("Elbow", -5, 35, MovementKind::Picked, Monday)}); // saved
+        StockHistory::Record({Move("Elbow", -9, 26, MovementKind::Picked, Monday)}); // not saved
+        const qint64 failed =
+            StockHistory::Record({Move("Elbow", -1, 25, MovementKind::Picked, Monday)});
+        StockHistory::Settle(failed, false);
+        StockHistory::Reconcile({{"Elbow", "Pipe", 1, 35, 25000}, {"Tee", "Pipe", 2, 7, 9900}});
+        QCOMPARE(History("Elbow"), QStringList({"picked -5 35", "added 40 40"}));
+        QCOMPARE(History("Tee").size(), 1);
+        QVERIFY(History("Tee").constFirst().startsWith("outside 7 7"));
+
+        // Another program sold three elbows and removed the tee.
+        StockHistory::Reconcile({{"Elbow", "Pipe", 1, 32, 25000}});
+        QCOMPARE(History("Elbow").constFirst(), QString("outside -3 32"));
+        QCOMPARE(History("Tee").constFirst(), QString("outside -7 0"));
+        StockHistory::Reconcile({{"Elbow", "Pipe", 1, 32, 25000}});
+        QCOMPARE(History("Elbow").size(), 3); // nothing more to explain
+    }
+
+    void damagedFileIsSetAside() {
+        TestDataFolder data;
+        QByteArray noise(4096, '\0');
+        for (int k = 0; k < noise.size(); ++k)
+            noise[k] = char(k * 7919 % 251);
+        data.write("/StockHistory.db", noise);
+        Settled({Move("Elbow", 40, 40, MovementKind::Added, Monday)});
+        const QString notice = StockHistory::TakeNotice();
+        QVERIFY2(notice.contains("was damaged"), qPrintable(notice));
+        const QStringList aside = QDir(data.path("/")).entryList({"StockHistory-damaged-*.db"});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(data.read("/" + aside.constFirst()), noise);
+        QCOMPARE(History("Elbow"), QStringList({"added 40 40"}));
+        QVERIFY(StockHistory::TakeNotice().isEmpty());
+    }
+
+    void copyForTheBackupOpens() {
+        TestDataFolder data;
+        Settled({Move("Elbow", 40, 40, MovementKind::Added, Monday)});
+        QVERIFY(StockHistory::CopyTo(data.path("/copy.db")));
+        {
+            QSqlDatabase copy = QSqlDatabase::addDatabase("QSQLITE", "copy");
+            copy.setDatabaseName(data.path("/copy.db"));
+            QVERIFY(copy.open());
+            QSqlQuery query(copy);
+            QVERIFY(query.exec("SELECT kind, on_hand, state FROM movements") && query.next());
+            QCOMPARE(query.value(0).toString() + query.value(1).toString() +
+                         query.value(2).toString(),
+                     QString("added40done"));
+        }
+        QSqlDatabase::removeDatabase("copy");
+    }
+};
+
+QTEST_MAIN(TestStockHistory)
+#include "tst_stockhistory.moc"
