@@ -297,6 +297,8 @@ QString Printer::ElidedText(const QString &text, double width) const {
                                                 std::max(0.0, width * XFactor()));
     // As the text layout elides: the characters that end before the room left for the mark.
     const double room = width * XFactor() - mark.width;
+    if (room < 0)
+        return QString(); // not even the mark fits
     double used = 0;
     qsizetype kept = 0;
     while (kept < set.advances.size() && (used += set.advances[kept].x()) < room)

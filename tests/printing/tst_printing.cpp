@@ -138,6 +138,54 @@ private slots:
                      qPrintable(line));
     }
 
+    // Whether a text goes out among the page's gathered glyphs or through the text layout, its
+    // words reach the PDF where the document put them.
+    void textReachesThePdf_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("underline");
+        QTest::newRow("code page") << u8"Café “12\" pipe” €5 ½ – ™" << false;
+        QTest::newRow("underlined") << "Pricebook Items" << true;
+        QTest::newRow("beyond the code page") << u8"Ωμέγα Кирилл" << false;
+    }
+    void textReachesThePdf() {
+        QFETCH(QString, text);
+        QFETCH(bool, underline);
+        QTemporaryDir out;
+        const QString path = out.filePath(QStringLiteral("text.pdf"));
+        Printer &printer = Printer::Current();
+        printer.device().setOutputFormat(QPrinter::PdfFormat);
+        printer.device().setOutputFileName(path);
+        SetUpPrinter(QStringLiteral("Portrait"), 2);
+        SetPrintFont(10, false, underline);
+        printer.CurrentX = 1440;
+        printer.CurrentY = 1440;
+        printer.Print(text, false);
+        printer.Print(QStringLiteral(" after"));
+        QVERIFY(printer.EndDoc());
+        const QList<PdfWord> words = ReadPdfWords(path);
+        QCOMPARE(WordTexts(words).join(' '), text + " after");
+        QVERIFY(qAbs(words.first().xMin - PointsX(1440)) < 1);
+        const double end = PointsX(1440 + printer.TextWidth(text));
+        QVERIFY(qAbs(FindWord(words, "after").xMin - end - 2.5) < 1.5); // a space on
+    }
+
+    // A text cut short keeps as much of itself as fits with the mark.
+    void elidedTextFillsItsRoom() {
+        Printer &printer = Printer::Current();
+        SetUpPrinter(QStringLiteral("Portrait"), 2);
+        SetPrintFont(8, false, false);
+        const QString text = QStringLiteral("Copper elbow, sweat, 3/4 in., lead free, WAVY 1/2");
+        QCOMPARE(printer.ElidedText(text, 100), QString()); // not even the mark fits
+        for (double width = 200; width < printer.TextWidth(text); width += 37) {
+            const QString shown = printer.ElidedText(text, width);
+            QVERIFY(shown.endsWith(u'…'));
+            QVERIFY2(printer.TextWidth(shown) <= width + 0.01, qPrintable(shown));
+            const QString longer = text.left(shown.size()) + u'…';
+            QVERIFY2(printer.TextWidth(longer) > width - 0.01, qPrintable(longer));
+        }
+        printer.EndDoc();
+    }
+
     void printWrappedEmptyTextTakesOneLine() {
         Printer &printer = Printer::Current();
         SetPrintFont(10, false, false);
