@@ -9,6 +9,8 @@
 #include <QGlyphRun>
 #include <QPageLayout>
 
+#include <cmath>
+
 namespace {
 
 constexpr double TwipsPerInch = 1440.0;
@@ -176,27 +178,31 @@ void Printer::SetFontSize(double points) {
 const Printer::Face &Printer::CurrentFace() const {
     if (m_face)
         return *m_face;
-    std::shared_ptr<Face> &face = m_faces[QStringLiteral("%1/%2/%3/%4")
-                                              .arg(m_fontName)
-                                              .arg(m_fontSize)
-                                              .arg(m_bold)
-                                              .arg(m_underline)];
-    if (!face) {
-        // The suite's documents name the heavy face as one word.
-        const bool black =
-            m_fontName.compare(QLatin1String("ArialBlack"), Qt::CaseInsensitive) == 0;
-        QFont font(black ? QStringLiteral("Arial Black") : m_fontName);
-        font.setStyleHint(QFont::SansSerif);
-        font.setPointSizeF(m_fontSize);
-        font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
-        const QFont plain(font, &Target());
-        font.setUnderline(m_underline);
-        const QFont onDevice(font, &Target());
-        face = std::make_shared<Face>(Face{
-            onDevice, QFontMetricsF(onDevice, &Target()), QRawFont::fromFont(plain), {}, {}, {}});
+    for (const std::unique_ptr<Face> &face : m_faces) {
+        if (face->size == m_fontSize && face->bold == m_bold && face->underline == m_underline &&
+            face->name == m_fontName)
+            return *(m_face = face.get());
     }
-    m_face = face.get();
-    return *m_face;
+    // The suite's documents name the heavy face as one word.
+    const bool black = m_fontName.compare(QLatin1String("ArialBlack"), Qt::CaseInsensitive) == 0;
+    QFont font(black ? QStringLiteral("Arial Black") : m_fontName);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(m_fontSize);
+    font.setWeight(black ? QFont::Black : m_bold ? QFont::Bold : QFont::Normal);
+    const QFont plain(font, &Target());
+    font.setUnderline(m_underline);
+    const QFont onDevice(font, &Target());
+    m_faces.push_back(std::make_unique<Face>(Face{m_fontName,
+                                                  m_fontSize,
+                                                  m_bold,
+                                                  m_underline,
+                                                  onDevice,
+                                                  QFontMetricsF(onDevice, &Target()),
+                                                  QRawFont::fromFont(plain),
+                                                  {},
+                                                  {},
+                                                  0}));
+    return *(m_face = m_faces.back().get());
 }
 
 bool Printer::GatherGlyphs(const QString &line) {
@@ -220,8 +226,13 @@ bool Printer::GatherGlyphs(const QString &line) {
         QPen rule(ColorFromValue(ForeColor), face.metrics.lineWidth());
         rule.setCapStyle(Qt::FlatCap);
         m_painter->setPen(rule);
-        const double y = start.y() + face.metrics.underlinePos();
-        m_painter->drawLine(QPointF(start.x(), y), QPointF(pen.x(), y));
+        // Where the painter's text layout puts it: on the middle of a whole pixel below the base
+        // line, never lower than the font's descent.
+        double offset = std::ceil(face.metrics.underlinePos()) + 0.5;
+        if (face.metrics.underlinePos() <= face.metrics.descent())
+            offset = std::min(offset, face.metrics.descent() - 0.5);
+        const double y = start.y() + offset;
+        m_painter->drawLine(QPointF(std::floor(start.x()), y), QPointF(std::floor(pen.x()), y));
     }
     return true;
 }
@@ -251,8 +262,11 @@ const Printer::SetText &Printer::Set(const QString &text) const {
         auto known = face.shortTexts.constFind(text);
         if (known != face.shortTexts.constEnd())
             return *known;
-    } else if (face.lastText == text) {
-        return face.last;
+    } else {
+        for (const auto &[known, set] : face.longTexts) {
+            if (known == text)
+                return set;
+        }
     }
     SetText set;
     if (OneGlyphPerCharacter(text) && face.glyphs.isValid()) {
@@ -272,9 +286,10 @@ const Printer::SetText &Printer::Set(const QString &text) const {
             face.shortTexts.clear();
         return *face.shortTexts.insert(text, std::move(set));
     }
-    face.lastText = text;
-    face.last = std::move(set);
-    return face.last;
+    auto &slot = face.longTexts[face.nextLong];
+    face.nextLong = (face.nextLong + 1) % face.longTexts.size();
+    slot = {text, std::move(set)};
+    return slot.second;
 }
 
 double Printer::TextHeight(const QString &text) const {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -141,12 +142,18 @@ private:
     // A font as the printer uses it, made once per document for each font, size and weight: a
     // long report switches between a few of them hundreds of thousands of times.
     struct Face {
+        QString name;
+        double size;
+        bool bold;
+        bool underline;
         QFont font;
         QFontMetricsF metrics;
         QRawFont glyphs; // invalid where the system cannot give the tables
         mutable QHash<QString, SetText> shortTexts;
-        mutable QString lastText;
-        mutable SetText last;
+        // The last few long texts: each is measured, then printed, and a page's rule or
+        // heading comes back on every line.
+        mutable std::array<std::pair<QString, SetText>, 4> longTexts;
+        mutable size_t nextLong = 0;
     };
     const Face &CurrentFace() const;
     // The text in the current face. The reference holds until the next text is set.
@@ -175,8 +182,8 @@ private:
     double m_fontSize = 10;
     bool m_bold = false;
     bool m_underline = false;
-    mutable QHash<QString, std::shared_ptr<Face>> m_faces; // for the document's printer
-    mutable Face *m_face = nullptr;                        // the current font's, once asked for
+    mutable std::vector<std::unique_ptr<Face>> m_faces; // for the document's printer
+    mutable Face *m_face = nullptr;                     // the current font's, once asked for
     std::vector<GlyphBatch> m_batches;
     mutable bool m_layoutKnown = false;
     mutable double m_xFactor = 1;
