@@ -10,6 +10,7 @@
 #include "common/Memory.h"
 #include "common/Variables.h"
 #include "contacts/frmContacts.h"
+#include "inventory/StockMoves.h"
 #include "purchasing/frmPO.h"
 #include "setup/frmSetup.h"
 #include "stock/frmInventory.h"
@@ -53,6 +54,7 @@ void Main() {
     }
     Running = true;
     RemoveUnfinishedSaves();
+    ReconcileHistory();
     LoadForm<frmInventory>();
     LoadForm<frmSetup>();
     LoadForm<frmSplash>();
@@ -70,6 +72,7 @@ void ExitProgram() {
     for (auto it = forms.rbegin(); it != forms.rend(); ++it)
         UnloadForm(*it);
     BackupAllFiles();
+    StockHistory::Close();
     Running = false;
     Exiting = false;
     // Asking to leave an event loop when none runs would make the next one (a later run's

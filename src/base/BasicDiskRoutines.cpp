@@ -1,5 +1,7 @@
 #include "base/BasicDiskRoutines.h"
 
+#include "base/StockHistory.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -336,6 +338,10 @@ bool BackupAllFiles() {
         if (complete)
             complete = CopyReplacing(DataFilePath(u'/' + fileName), staging + u'/' + fileName);
     }
+    // The history is a database that may be open: it is copied through the database itself.
+    const QString history = StockHistory::FileName();
+    if (complete && QFileInfo(DataFilePath(history)).isFile())
+        complete = StockHistory::CopyTo(staging + history);
     complete = complete && SyncFolder(staging) && SwapFolders(staging, BackupFolderPath()) &&
                SyncFolder(DataFolderPath);
     QDir(staging).removeRecursively(); // the old set, or the new one that could not be finished

@@ -4,12 +4,14 @@
 #include "base/Rev11Common.h"
 #include "inventory/ItemCsv.h"
 #include "inventory/ItemFile.h"
+#include "inventory/StockMoves.h"
 #include "inventory/frmServices.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -102,7 +104,9 @@ void ImportItems() {
     }
     if (!ConfirmImport(*path, *plan))
         return;
-    if (!RewriteItemsFile(plan->Items, &error)) {
+    const std::vector<Movement> movements = CountChanges(
+        ReadAllItems(), plan->Items, MovementKind::Imported, QFileInfo(*path).fileName());
+    if (!SaveWithHistory(movements, [&] { return RewriteItemsFile(plan->Items, &error); })) {
         MsgBox(error, QMessageBox::Ok, Title);
         return;
     }

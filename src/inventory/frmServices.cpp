@@ -11,6 +11,7 @@
 #include "inventory/ItemGrid.h"
 #include "inventory/ItemRules.h"
 #include "inventory/Locations.h"
+#include "inventory/StockMoves.h"
 #include "printing/FlexGrid.h"
 
 #include <QApplication>
@@ -654,7 +655,16 @@ bool frmServices::SaveItemRow(int recordNumber, int gridRow) {
         MsgBox(error);
         return false;
     }
-    if (!WriteItemRecord(recordNumber, *item)) {
+    const std::vector<ItemRecord> before = ReadAllItems();
+    std::vector<NumberedItem> after = Numbered(before);
+    if (size_t(recordNumber) <= before.size())
+        after[size_t(recordNumber) - 1].Item = *item;
+    else
+        after.push_back({recordNumber, *item});
+    const MovementKind kind =
+        size_t(recordNumber) <= before.size() ? MovementKind::Edited : MovementKind::Added;
+    if (!SaveWithHistory(CountChanges(before, after, kind),
+                         [&] { return WriteItemRecord(recordNumber, *item); })) {
         MsgBox(QStringLiteral("The item could not be saved in the file %1.")
                    .arg(QDir::toNativeSeparators(DataFilePath(Items))));
         return false;
@@ -677,15 +687,23 @@ void frmServices::DeleteItem() {
     const int r = fgItems->Row();
     if (r < 1)
         return;
+    const std::vector<ItemRecord> before = ReadAllItems();
+    std::vector<NumberedItem> after = Numbered(before);
+    const int deleted = fgItems->TextMatrix(r, 9).toInt();
+    if (deleted >= 1 && size_t(deleted) <= after.size())
+        after.erase(after.begin() + deleted - 1);
+    const std::vector<Movement> movements = CountChanges(before, after, MovementKind::Deleted);
     if (ItemCount() == 1) {
-        DeleteWithBackup(Items);
+        SaveWithHistory(movements, [] {
+            DeleteWithBackup(Items);
+            return !FileExistsOrRestore(Items);
+        });
         fgItems->SetTextMatrix(1, 0, QString());
         fgItems->SetTextMatrix(1, 1, QString());
         fgItems->SetRows(1);
         fgItems->SetRow(0);
     } else {
-        const int deleted = fgItems->TextMatrix(r, 9).toInt();
-        if (!DeleteItemRecord(deleted)) {
+        if (!SaveWithHistory(movements, [deleted] { return DeleteItemRecord(deleted); })) {
             MsgBox(QStringLiteral("The item could not be deleted from the file %1.")
                        .arg(QDir::toNativeSeparators(DataFilePath(Items))));
             return;

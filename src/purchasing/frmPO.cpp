@@ -688,7 +688,7 @@ void frmPO::UpdateInventoryFromPO() {
         MsgBox(error, QMessageBox::Ok, QStringLiteral("Add to Inventory"));
     else if (*changed) {
         inventory->ItemsChanged = true;
-        inventory->SaveItems();
+        inventory->SaveItems(MovementKind::Received, QStringLiteral("PO %1").arg(PONumber));
     }
     LeaveToMenu();
 }

@@ -6,6 +6,7 @@
 #include "base/VerifyDataRoutines.h"
 #include "inventory/ItemFile.h"
 #include "inventory/ItemGrid.h"
+#include "inventory/StockMoves.h"
 #include "printing/FlexGrid.h"
 #include "printing/PrintJob.h"
 #include "printing/PrinterRoutines.h"
@@ -254,7 +255,7 @@ void frmInventory::Form_QueryUnload(int unloadMode) {
     UnhookGridWheel();
     // Returned units are a save the user asked for: the close box keeps them as Menu would,
     // and a save that fails keeps the program open with them.
-    if (unloadMode == 0 && ItemsChanged && !SaveItems())
+    if (unloadMode == 0 && ItemsChanged && !SaveItems(MovementKind::Returned))
         return;
     Form::Form_QueryUnload(unloadMode);
 }
@@ -278,10 +279,11 @@ void frmInventory::LoadAdditionalItems() {
     ItemsChanged = false;
 }
 
-bool frmInventory::SaveItems() {
+bool frmInventory::SaveItems(MovementKind kind, const QString &reference) {
     QString error;
     const std::optional<std::vector<NumberedItem>> items = ItemsFromGrid(*fgItems, &error);
-    if (!items || !RewriteItemsFile(*items, &error)) {
+    if (!items || !SaveWithHistory(CountChanges(ReadAllItems(), *items, kind, reference),
+                                   [&] { return RewriteItemsFile(*items, &error); })) {
         MsgBox(QStringLiteral("The item counts could not be saved. %1").arg(error));
         return false;
     }
@@ -483,14 +485,16 @@ void frmInventory::ApplyPicklist() {
             ItemsChanged = true;
         }
     }
-    SaveItems();
+    SaveItems(MovementKind::Picked,
+              QStringLiteral("Picklist of ") +
+                  QLocale().toString(DTPicker1->date(), QStringLiteral("d MMM yyyy")));
     ResetPicklist();
 }
 
 void frmInventory::LeaveToMenu() {
     // The table is the file as read when the screen was shown, unless a return or a picklist
     // changed it: rewriting it unchanged would only cost the file its Backup copy.
-    if (ItemsChanged && !SaveItems())
+    if (ItemsChanged && !SaveItems(MovementKind::Returned))
         return;
     ReturnToMainMenu(this);
 }

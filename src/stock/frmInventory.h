@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/Forms.h"
+#include "base/StockHistory.h"
 
 #include <array>
 #include <optional>
@@ -55,7 +56,8 @@ public:
     void LoadAdditionalItems();
     // Reads the table afresh from the items file, unless it holds counts not saved yet.
     void RefreshItemTable();
-    bool SaveItems();
+    // Saves the table as the items file, its changes kept in the stock history as of that kind.
+    bool SaveItems(MovementKind kind, const QString &reference = QString());
     void ResetPicklist();
     void SelectPickItem();
     void PrintPicklist();

@@ -285,6 +285,24 @@ private slots:
         QVERIFY(free.contains(show()->frameGeometry()));
     }
 
+    // The history starts from the items file as it stands and follows what other programs do
+    // to it; the exit backup holds a copy that brings back a lost history.
+    void stockHistoryFollowsTheItemsFile() {
+        WriteItems({{"Elbow", "Pipe", {}, {}, 5, {}, 0, 0, 0}});
+        StartAtMenu(*data);
+        ExitProgram();
+        ItemRecord elbow = *ReadItemRecord(1);
+        elbow.OnHand = 8;
+        QVERIFY(WriteItemRecord(1, elbow));
+        StartAtMenu(*data);
+        ExitProgram();
+        const QStringList history = {"outside 3 8", "outside 5 5"};
+        QCOMPARE(HistoryOf("Elbow", "Pipe"), history);
+        StockHistory::Close();
+        QVERIFY(QFile::remove(data->path("/StockHistory.db")));
+        QCOMPARE(HistoryOf("Elbow", "Pipe"), history);
+    }
+
     void unwritableDataFolderIsReported() {
         data->write("/plain", "x");
         const QString folder = data->path("/plain") + "/Velbor"; // runs through a plain file

@@ -1,5 +1,6 @@
 #include "base/StockHistory.h"
 #include "support/DataFolder.h"
+#include "support/Items.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -14,18 +15,10 @@ Movement Move(const QString &item, int change, int onHand, MovementKind kind, QD
             cost, QDateTime(day, QTime(12, 0))};
 }
 
-// The item's movements, newest first, as "kind change on-hand reference".
+// The item's movements over a month each side of the week, newest first.
 QStringList History(const QString &item, QDate from = Monday.addDays(-30),
                     QDate to = Monday.addDays(30)) {
-    QStringList lines;
-    for (const Movement &m : StockHistory::ItemHistory(item, QStringLiteral("Pipe"), from, to))
-        lines << QStringLiteral("%1 %2 %3 %4")
-                     .arg(MovementKindName(m.Kind))
-                     .arg(m.Change)
-                     .arg(m.OnHand)
-                     .arg(m.Reference)
-                     .trimmed();
-    return lines;
+    return HistoryOf(item, QStringLiteral("Pipe"), from, to);
 }
 
 void Settled(const std::vector<Movement> &movements) {

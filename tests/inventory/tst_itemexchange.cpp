@@ -69,6 +69,9 @@ private slots:
             {"Tee", "Pipe", {}, Cents(249), 0, {}, 0, 0, 0},
             {"Cap, 1/2", "Pipe", Cents(50), Cents(99), 4, {}, 0, 0, 0}};
         QVERIFY(ReadAllItems() == now);
+        // Only counts make stock history: the new item's, by the file it came from.
+        QCOMPARE(HistoryOf("Cap, 1/2", "Pipe"), QStringList({"imported 4 4 items.csv"}));
+        QCOMPARE(HistoryOf("Tee", "Pipe"), QStringList());
         QCOMPARE(services->fgItems->Rows(), 4); // the maintenance grid shows the new file
     }
 };

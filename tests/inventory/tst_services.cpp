@@ -87,7 +87,8 @@ class TestServices : public QObject {
     // What they leave: "BOX?text", "focus BOX", "note TEXT", "on X"/"off X" (enabled or not),
     // "rows N", "row CELLS", "column N CELLS", "categories LIST" (cells and lists "|"-separated),
     // "file LIST" (the items file's descriptions; empty: no file), "count N", "record N CELLS",
-    // "same" (the items file as it was), "no backup".
+    // "same" (the items file as it was), "no backup", "history ITEM|CATEGORY|MOVEMENTS" (the
+    // item's stock history, newest first).
     void Do(const QString &step) {
         static const QRegularExpression typed("^(\\w+)([=+?])(.*)$");
         const QString verb = step.section(' ', 0, 0), arg = step.section(' ', 1);
@@ -149,6 +150,8 @@ class TestServices : public QObject {
         } else if (verb == "record") {
             QCOMPARE(ReadItemRecord(arg.section(' ', 0, 0).toInt()),
                      ItemFromCells(arg.section(' ', 1).split('|')));
+        } else if (verb == "history") {
+            QCOMPARE(HistoryOf(list[0], list[1]), list.mid(2));
         } else if (step == "same") {
             QCOMPARE(ItemsFile(), before);
         } else if (step == "no backup") {
@@ -199,7 +202,8 @@ private slots:
             << "add; save; focus description; description=Hose clamp; save; focus price; "
                "price=3.25; save; focus discount; discount=3; shot services-adding; onhand=abc; "
                "save; onhand?0; same; category=Plumbing; save; "
-               "record 6 Hose clamp|Plumbing|0|3.25|0|3|0|0|0; description?; off description";
+               "record 6 Hose clamp|Plumbing|0|3.25|0|3|0|0|0; description?; off description; "
+               "history Hose clamp|Plumbing|added 0 0";
         // Typing into a box that shows only its zero replaces the zero; leaving a money box
         // formats it; a discount quantity left empty becomes 0.
         QTest::newRow("zero placeholders")
@@ -213,7 +217,8 @@ private slots:
             << "retain Plumbing; edit Wire nut; off grid; price?$15.00; category?Plumbing; "
                "shot services-modify; onhand=33; cost=$1,500.00; save; on grid; "
                "record 2 Wire nut|Plumbing|$1,500.00|$15.00|33|$13.50|10|12|2; count 5; "
-               "category?Plumbing";
+               "category?Plumbing; history Wire nut|Electrical|edited -5 0; "
+               "history Wire nut|Plumbing|edited 33 33";
         // The rows after it renumbered: saving the row that showed record 5 writes record 4.
         // The grid filled afresh forgets the row chosen: Delete waits for another click.
         QTest::newRow("delete renumbers")
@@ -222,11 +227,14 @@ private slots:
                "file Copper elbow|Wire nut|Breaker 20A|Duct tape; no backup; rows 5; off delete; "
                "edit Duct tape; description=Duct tape, silver; save; "
                "file Copper elbow|Wire nut|Breaker 20A|Duct tape, silver; "
-               "off delete; click Wire nut; on delete; sort; off delete";
+               "off delete; click Wire nut; on delete; sort; off delete; "
+               "history PVC tee|Plumbing|deleted -40 0; history Duct tape||edited -5 0; "
+               "history Duct tape, silver||edited 5 5";
         QTest::newRow("delete the only item")
             << 1
             << "backup; delete Copper elbow; file; no backup; rows 1; off delete; modify; "
-               "note Click an item in the grid first; off description";
+               "note Click an item in the grid first; off description; "
+               "history Copper elbow|Plumbing|deleted -5 0";
         // The only row of the grid, not the only item of the file.
         QTest::newRow("delete in a filtered grid")
             << 2 << "only Electrical; rows 2; delete Wire nut; file Copper elbow";

@@ -325,6 +325,14 @@ private slots:
             AddLine("2", byHand, "1");
         Print(data, true, answers);
         QCOMPARE(OnHandInFile(), counts);
+        // The stock history holds what the order added, an item's two records counted together.
+        const auto received = [](int before, int after) {
+            return after == before
+                       ? QString()
+                       : QStringLiteral("received %1 %2 PO 1000").arg(after - before).arg(after);
+        };
+        QCOMPARE(HistoryOf("Elbow", "Pipe").value(0), received(2, counts[0] + counts[1]));
+        QCOMPARE(HistoryOf("Tee", "Pipe").value(0), received(10, counts[2]));
         QCOMPARE(data.read("/PONumber.txt"), QByteArray(" 1000 \r\n")); // printed: kept
         if (answers.value(0) == QMessageBox::Ok)
             QVERIFY(seen[0]->text.startsWith("Elbow has 1 on hand"));

@@ -135,6 +135,9 @@ private slots:
         for (int k = 0; k < asked.size(); ++k)
             QCOMPARE(seen[k]->text, asked[k]);
         QCOMPARE(OnHandInFile(), Counts({qint16(left), 4}));
+        const QString today = QLocale().toString(QDate::currentDate(), "d MMM yyyy");
+        QCOMPARE(HistoryOf("Elbow", "Pipe").value(0),
+                 left == 10 ? QString() : "picked -3 7 Picklist of " + today);
         QCOMPARE(ScreenVisible("frmStartup"), atMenu);
         // Nothing changed: the file, and its Backup copy, stay as they were.
         QCOMPARE(data.exists("/Backup/VIInventoriedItems.txt"), left == 10);
@@ -214,6 +217,9 @@ private slots:
         screen->close(); // the close box keeps the returns as Menu does
         QVERIFY(!ProgramRunning());
         QCOMPARE(OnHandInFile(), Counts({4, 6, 32760, 10}));
+        // Each save of returns is one movement an item; the Tee changed elsewhere in between.
+        QCOMPARE(HistoryOf("Tee", "Pipe"), QStringList({"returned 3 10"}));
+        QCOMPARE(HistoryOf("Nut", "Pipe"), QStringList({"returned 1 10"}));
         QCOMPARE(ReadItemRecord(2)->Price, Currency::fromCents(1999));
     }
 };

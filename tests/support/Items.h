@@ -11,3 +11,19 @@ inline void WriteItems(const std::vector<ItemRecord> &items) {
         numbered.push_back({int(k) + 1, items[k]});
     QVERIFY(RewriteItemsFile(numbered));
 }
+
+#include "base/StockHistory.h"
+
+// The item's stock history, newest first, one movement a line: "kind change on-hand reference".
+inline QStringList HistoryOf(const QString &description, const QString &category,
+                             QDate from = QDate(2000, 1, 1), QDate to = QDate(2100, 1, 1)) {
+    QStringList lines;
+    for (const Movement &m : StockHistory::ItemHistory(description, category, from, to))
+        lines << QStringLiteral("%1 %2 %3 %4")
+                     .arg(MovementKindName(m.Kind))
+                     .arg(m.Change)
+                     .arg(m.OnHand)
+                     .arg(m.Reference)
+                     .trimmed();
+    return lines;
+}
