@@ -3,11 +3,14 @@
 #include "base/BasicDiskRoutines.h"
 #include "support/SaveKinds.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 int main(int argc, char **argv) {
     if (argc != 3)
         return 2;
+    QCoreApplication app(argc, argv); // the history's database driver is a plugin
     const SaveKind &kind = FindSaveKind(QString::fromLocal8Bit(argv[1]));
     SetAppPath(QString::fromLocal8Bit(argv[2]));
     std::puts("saving");

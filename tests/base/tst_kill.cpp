@@ -1,3 +1,4 @@
+#include "base/StockHistory.h"
 #include "support/DataFolder.h"
 #include "support/SaveKinds.h"
 
@@ -78,11 +79,21 @@ private slots:
             Age(AppPath());
             SetAppPath(AppPath());
             RemoveUnfinishedSaves();
+            if (save.restart) {
+                const QString disagrees = save.restart();
+                QVERIFY2(disagrees.isEmpty(), qPrintable(disagrees));
+            }
             const FolderSnapshot after = Snapshot(AppPath());
             QVERIFY2(OneVersion(after, versions, save, names),
                      qPrintable(QStringLiteral("kill %1 left a mix").arg(n)));
+            // A journal whose header is zeroed belongs to a transaction that had committed: it
+            // is not hot, and the database's next write takes it over.
+            const QString journal = StockHistory::FileName().mid(1) + QStringLiteral("-journal");
             for (const QString &name : after.keys())
-                QVERIFY2(names.contains(name), qPrintable(name + QStringLiteral(" was left")));
+                QVERIFY2(names.contains(name) ||
+                             (name == journal &&
+                              after[name].left(8).count('\0') == after[name].left(8).size()),
+                         qPrintable(name + QStringLiteral(" was left")));
         }
     }
     void cleanupTestCase() { qInfo("%d saves killed", Kills); }

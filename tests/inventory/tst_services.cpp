@@ -259,6 +259,19 @@ private slots:
             QCOMPARE(seen->text, text);
     }
 
+    // A history that cannot be kept never stops the stock change; the user hears why.
+    void historyThatCannotBeKept() {
+        Open(5);
+        QVERIFY(QDir().mkpath(data->path("/StockHistory.db")));
+        const auto said = AnswerMessageBox(QMessageBox::Ok);
+        for (const QString step : {"edit Wire nut", "onhand=33", "save"})
+            Do(step);
+        QCOMPARE(ReadItemRecord(2)->OnHand, 33);
+        QVERIFY2(said->text.startsWith("The stock change has been saved, but the stock history "
+                                       "could not be kept.\n\n"),
+                 qPrintable(said->text));
+    }
+
     void sortChosen_data() {
         QTest::addColumn<int>("sortBy");
         QTest::addColumn<bool>("inPlace");

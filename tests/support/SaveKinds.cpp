@@ -2,6 +2,7 @@
 
 #include "base/BasicDiskRoutines.h"
 #include "base/FieldLines.h"
+#include "base/StockHistory.h"
 #include "contacts/VendorFile.h"
 #include "inventory/ItemFile.h"
 #include "inventory/Locations.h"
@@ -68,6 +69,62 @@ bool WriteCatalogue(int version) {
     return WriteWholeFile(QStringLiteral("/VIInventoriedItems.txt"), QByteArray(1 << 20, tag)) &&
            WriteWholeFile(QStringLiteral("/VendorData.txt"), QByteArray(235 * 40, tag)) &&
            WriteWholeFile(QStringLiteral("/InventoryInfo.txt"), QByteArray(300, tag));
+}
+
+// A stock change and its history: item k has 12 + version * k on hand.
+std::vector<NumberedItem> Stocked(int version) {
+    std::vector<NumberedItem> items;
+    for (int k = 1; k <= 100; ++k) {
+        ItemRecord item = Item(QStringLiteral("item %1").arg(k));
+        item.OnHand = qint16(12 + version * k);
+        items.push_back({k, item});
+    }
+    return items;
+}
+
+bool SaveStockChange(int version, MovementKind kind) {
+    const std::vector<NumberedItem> before = Stocked(version ^ 1);
+    const std::vector<NumberedItem> after = Stocked(version);
+    std::vector<Movement> movements;
+    for (size_t k = 0; k < after.size(); ++k) {
+        const ItemRecord &item = after[k].Item;
+        const int change =
+            kind == MovementKind::Added ? item.OnHand : item.OnHand - before[k].Item.OnHand;
+        movements.push_back({item.Description,
+                             item.Category,
+                             after[k].RecordNumber,
+                             change,
+                             item.OnHand,
+                             kind,
+                             QString(),
+                             0,
+                             {}});
+    }
+    const qint64 batch = StockHistory::Record(movements);
+    const bool saved = RewriteItemsFile(after);
+    StockHistory::Settle(batch, saved);
+    return saved;
+}
+
+// After the start-up's reconcile, every item's history ends at its count, with nothing the
+// history could not explain.
+QString HistoryAgrees() {
+    std::vector<CountedItem> counted;
+    const std::vector<ItemRecord> items = ReadAllItems();
+    for (size_t k = 0; k < items.size(); ++k)
+        counted.push_back(
+            {items[k].Description, items[k].Category, int(k) + 1, items[k].OnHand, 0});
+    StockHistory::Reconcile(counted);
+    QString problems = StockHistory::LastError();
+    for (const CountedItem &item : counted) {
+        const std::vector<Movement> history = StockHistory::ItemHistory(
+            item.Description, item.Category, QDate(2000, 1, 1), QDate(2100, 1, 1));
+        if (history.empty() || history.front().OnHand != item.OnHand ||
+            history.front().Kind == MovementKind::Outside)
+            problems += item.Description + QStringLiteral(" disagrees; ");
+    }
+    StockHistory::Close();
+    return problems;
 }
 
 std::vector<SaveKind> MakeSaveKinds() {
@@ -140,6 +197,15 @@ std::vector<SaveKind> MakeSaveKinds() {
          },
          [](int version) { return WriteCatalogue(version) && BackupAllFiles(); },
          QStringLiteral("Backup/")},
+        // The history's database is not the save's to keep whole: its movements are, which the
+        // next start's reconcile makes agree with the items file.
+        {QStringLiteral("stock change with history"),
+         [] {
+             SaveStockChange(0, MovementKind::Added);
+             StockHistory::Close();
+         },
+         [](int version) { return SaveStockChange(version, MovementKind::Edited); },
+         ItemsFileName().mid(1), HistoryAgrees},
     };
 }
 

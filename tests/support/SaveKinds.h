@@ -17,6 +17,9 @@ struct SaveKind {
     std::function<bool(int version)> save;
     // Only files under this folder are the save's to keep whole; "" for the whole data folder.
     QString checked;
+    // The next start's mending, for a save whose files must agree with each other afterwards;
+    // what disagrees, or empty.
+    std::function<QString()> restart = {};
 };
 
 const std::vector<SaveKind> &SaveKinds();
