@@ -194,6 +194,22 @@ QByteArray ItemsToCsv(const std::vector<ItemRecord> &items) {
     return csv;
 }
 
+QByteArray TableToCsv(const QStringList &headings, const std::vector<QStringList> &rows) {
+    QByteArray csv = ByteOrderMark;
+    auto line = [&csv](const QStringList &fields) {
+        for (int c = 0; c < fields.size(); ++c) {
+            bool whole = false;
+            fields[c].toLongLong(&whole);
+            csv += (c ? "," : "") + (whole ? fields[c].toUtf8() : Quoted(fields[c]));
+        }
+        csv += "\r\n";
+    };
+    line(headings);
+    for (const QStringList &row : rows)
+        line(row);
+    return csv;
+}
+
 std::optional<ItemImport> PlanItemImport(const QByteArray &csv,
                                          const std::vector<ItemRecord> &current, QString *error) {
     const QByteArray bytes = csv.startsWith(ByteOrderMark) ? csv.mid(3) : csv;

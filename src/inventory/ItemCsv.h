@@ -13,6 +13,9 @@
 
 // Every item, in file order, as a CSV file's bytes.
 QByteArray ItemsToCsv(const std::vector<ItemRecord> &items);
+// Any table written the same way: a heading row, then one row per line; a field that is a whole
+// number is written bare, any other quoted.
+QByteArray TableToCsv(const QStringList &headings, const std::vector<QStringList> &rows);
 
 // A row of the file that is not taken, by the line it starts on, and why.
 struct RefusedRow {

@@ -12,6 +12,7 @@
 #include "inventory/ItemRules.h"
 #include "inventory/Locations.h"
 #include "inventory/StockMoves.h"
+#include "inventory/dlgStockHistory.h"
 #include "printing/FlexGrid.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +97,13 @@ frmServices::frmServices() : Form(QStringLiteral("frmServices")) {
     resize(1120, 780);
 
     connect(fgItems, &FlexGrid::Click, this, &frmServices::fgItems_Click);
+    // Alt and a double-click on a row: its history, without reaching for the button.
+    connect(fgItems, &QAbstractItemView::doubleClicked, this, [this] {
+        if (QGuiApplication::keyboardModifiers() & Qt::AltModifier) {
+            fgItems_Click();
+            ShowHistory();
+        }
+    });
     connect(ckByCategory, &QCheckBox::toggled, this, [this](bool on) {
         if (on)
             SortBySelection = true;
@@ -162,6 +171,11 @@ QWidget *frmServices::EntryFields() {
         buttons->addWidget(MakeButton(a.index, a.caption, a.tip, frame), slot / 4, slot % 4);
         ++slot;
     }
+    cmdHistory = new QPushButton(QStringLiteral("History..."), frame);
+    cmdHistory->setObjectName(QStringLiteral("cmdHistory"));
+    cmdHistory->setToolTip(QStringLiteral("Every change of the selected item's count"));
+    connect(cmdHistory, &QPushButton::clicked, this, &frmServices::ShowHistory);
+    buttons->addWidget(cmdHistory, slot / 4, slot % 4);
 
     // Two label-and-box pairs a row, the long sentences on rows of their own: the screen has
     // to fit beside the routines on a screen 1,024 pixels wide.
@@ -301,6 +315,7 @@ void frmServices::Form_Load() {
     FillSortList();
     cmdServices[9]->setEnabled(false);
     cmdServices[10]->setEnabled(false);
+    cmdHistory->setEnabled(false);
     if (!FileExistsOrRestore(Items))
         cmdServices[1]->setEnabled(false);
     else
@@ -407,6 +422,7 @@ void frmServices::LoadSalesItems() {
     cmdServices[9]->setEnabled(true);
     // The grid is filled afresh: a row must be clicked again before it can be deleted.
     cmdServices[10]->setEnabled(false);
+    cmdHistory->setEnabled(false);
     const std::vector<ItemRecord> items = ReadAllItems();
     const bool onlyCurrent = ckCategory->isChecked();
     const QString current = cboCategory->currentText();
@@ -525,7 +541,16 @@ void frmServices::fgItems_Click() {
     if (fgItems->Row() >= 1) {
         cmdServices[10]->setEnabled(true);
         cmdServices[9]->setEnabled(true);
+        cmdHistory->setEnabled(true);
     }
+}
+
+void frmServices::ShowHistory() {
+    const int r = fgItems->Row();
+    if (r < 1)
+        return;
+    dlgStockHistory history(fgItems->TextMatrix(r, 0), fgItems->TextMatrix(r, 1), this);
+    history.exec();
 }
 
 void frmServices::AddNew() {

@@ -36,6 +36,7 @@ public:
     QLineEdit *txtReorderAt;
     QCheckBox *ckClearItem;
     std::array<QPushButton *, 25> cmdServices{};
+    QPushButton *cmdHistory;
     QListWidget *lstSortBy;
     QCheckBox *ckByCategory;
     QCheckBox *ckCategory;
@@ -53,6 +54,8 @@ public:
 
     void cmdServices_Click(int Index);
     void fgItems_Click();
+    // The chosen item's stock history.
+    void ShowHistory();
     void EnableItemEdit();
     void DisableItemEdit();
     void ClearItemFields();

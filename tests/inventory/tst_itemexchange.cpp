@@ -1,22 +1,9 @@
 #include "inventory/ItemCsv.h"
 #include "support/Screens.h"
 
-#include <QFileDialog>
-
 namespace {
 
 constexpr auto Cents = &Currency::fromCents;
-
-// Answers the next file dialog with the name typed in full: the dialog lists folders as they
-// load, so clicking one would race it.
-void ChooseFile(const QString &path) {
-    OnNextModal([path](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY2(dialog, "expected a file dialog");
-        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-}
 
 } // namespace
 

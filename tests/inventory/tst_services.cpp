@@ -1,5 +1,9 @@
 #include "inventory/ItemCsv.h"
+#include "inventory/dlgStockHistory.h"
 #include "support/Screens.h"
+
+#include <QDateEdit>
+#include <QTableView>
 
 namespace {
 
@@ -270,6 +274,50 @@ private slots:
         QVERIFY2(said->text.startsWith("The stock change has been saved, but the stock history "
                                        "could not be kept.\n\n"),
                  qPrintable(said->text));
+    }
+
+    // The chosen item's movements, newest first, printed and exported as they show.
+    void historyOfAnItem() {
+        Open(5);
+        for (const QString step :
+             {"edit Wire nut", "onhand=33", "save", "edit Wire nut", "onhand=30", "save"})
+            Do(step);
+        QVERIFY(!screen->cmdHistory->isEnabled());
+        ClickRow(grid, RowOf(grid, "Wire nut"));
+        const QString pdf = data->path("/history.pdf");
+        const QString csv = data->path("/history.csv");
+        OnNextModal([&](QWidget *modal) {
+            auto *history = qobject_cast<dlgStockHistory *>(modal);
+            QVERIFY2(history && history->objectName() == "dlgStockHistory", "expected the history");
+            const QAbstractItemModel *rows = history->tblHistory->model();
+            QStringList shown;
+            for (int r = 0; r < rows->rowCount(); ++r)
+                shown << QStringLiteral("%1 %2 %3")
+                             .arg(rows->index(r, 1).data().toString(),
+                                  rows->index(r, 2).data().toString(),
+                                  rows->index(r, 3).data().toString());
+            QCOMPARE(shown, QStringList({"Edited on the item screen -3 30",
+                                         "Edited on the item screen 28 33"}));
+            PrintToPdf(pdf);
+            history->cmdPrintHistory->click();
+            ChooseFile(csv);
+            history->cmdExportHistory->click();
+            history->dtFrom->setDate(QDate::currentDate().addDays(1));
+            QCOMPARE(rows->rowCount(), 0);
+            QVERIFY(!history->cmdPrintHistory->isEnabled());
+            history->reject();
+        });
+        QTest::mouseClick(screen->cmdHistory, Qt::LeftButton);
+        KeepForReview(pdf, "stock-history.pdf");
+        const QList<PdfWord> words = ReadPdfWords(pdf);
+        QCOMPARE(WordTexts(LineOf(words, FindWord(words, "Stock"))),
+                 QStringList({"Stock", "History", "-", "Wire", "nut"}));
+        QCOMPARE(LineOf(words, FindWord(words, "-3")).size(), 10); // date, time, what, -3, 30
+        const QList<QByteArray> lines = data->read("/history.csv").split('\n');
+        QCOMPARE(lines.value(0), QByteArray("\xEF\xBB\xBF\"Date\",\"What happened\",\"Change\","
+                                            "\"On hand after\",\"Reference\"\r"));
+        QVERIFY2(lines.value(1).endsWith(",\"Edited on the item screen\",-3,30,\"\"\r"),
+                 lines.value(1));
     }
 
     void sortChosen_data() {

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -65,6 +66,17 @@ void OnNextModal(std::function<void(QWidget *)> act) {
         Waiting.restart();
     Queue.push_back({std::move(act)});
     Poller->start();
+}
+
+// The name is typed in full: the dialog lists folders as they load, so clicking one would race
+// it.
+void ChooseFile(const QString &path) {
+    OnNextModal([path](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY2(dialog, "expected a file dialog");
+        dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
 }
 
 std::shared_ptr<SeenMessage> AnswerMessageBox(QMessageBox::StandardButton press) {

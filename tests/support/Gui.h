@@ -44,6 +44,8 @@ void ClickRow(FlexGrid *grid, int row);
 // Chooses the main menu's routine option and presses Go, as the user does; the screen it
 // opened, made the active window.
 QWidget *OpenRoutine(int option);
+// Answers the next file dialog with the file's name typed in full.
+void ChooseFile(const QString &path);
 // Empties the box and types the text into it key by key.
 void Type(QLineEdit *box, const QString &text);
 
