@@ -7,6 +7,7 @@
 #include "base/Rev11Common.h"
 #include "contacts/frmContacts.h"
 #include "inventory/ItemExchange.h"
+#include "inventory/dlgStockOnDate.h"
 #include "inventory/frmServices.h"
 #include "pricebook/frmPriceBook.h"
 #include "purchasing/frmPO.h"
@@ -52,6 +53,8 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
                                 QStringLiteral("Export Items (CSV)..."));
     mnuImportItems = MenuAction(mnuFiles, QStringLiteral("mnuImportItems"),
                                 QStringLiteral("Import Items (CSV)..."));
+    mnuStockOnDate = MenuAction(mnuFiles, QStringLiteral("mnuStockOnDate"),
+                                QStringLiteral("Stock on a Date..."));
     mnuFiles->addSeparator();
     mnuExit = MenuAction(mnuFiles, QStringLiteral("mnuExit"), QStringLiteral("Exit"));
     mnuOrder = bar->addMenu(QStringLiteral("Order Forms"));
@@ -118,6 +121,7 @@ frmStartup::frmStartup() : Form(QStringLiteral("frmStartup")) {
     connect(mnuExit, &QAction::triggered, this, [] { ExitProgram(); });
     connect(mnuExportItems, &QAction::triggered, this, &ExportItems);
     connect(mnuImportItems, &QAction::triggered, this, &ImportItems);
+    connect(mnuStockOnDate, &QAction::triggered, this, [this] { dlgStockOnDate(this).exec(); });
     connect(mnuDeluxe, &QAction::triggered, this,
             [] { AskAndOpen(QString(), QString(), SupplierPages::LaserChecks); });
     connect(mnuDepositSlips, &QAction::triggered, this,

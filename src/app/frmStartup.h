@@ -28,6 +28,7 @@ public:
     QAction *mnuCreate;
     QAction *mnuExportItems;
     QAction *mnuImportItems;
+    QAction *mnuStockOnDate;
     QAction *mnuExit;
     QMenu *mnuOrder;
     QMenu *mnuDeluxeForms;

@@ -1,22 +1,15 @@
 #include "inventory/dlgStockHistory.h"
 
-#include "base/CommonDialog.h"
 #include "base/Rev11Common.h"
 #include "base/StockHistory.h"
-#include "inventory/ItemCsv.h"
-#include "printing/InventoryPrintRoutines.h"
-#include "printing/PrintJob.h"
-#include "printing/Printer.h"
-#include "printing/PrinterRoutines.h"
+#include "inventory/TableDocument.h"
 
 #include <QDateEdit>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -114,60 +107,15 @@ void dlgStockHistory::Load() {
 }
 
 void dlgStockHistory::PrintHistory() {
-    const double columns[] = {0.5, 2.0, 4.3, 5.1, 6.3}; // inches
-    PrintWithDialog(
-        Title(m_description), QStringLiteral("The Stock History will not be Printed"), [&] {
-            Printer &printer = Printer::Current();
-            SetUpPrinter(QStringLiteral("Portrait"), 2);
-            const auto heading = [&] {
-                SetPrintFont(14, true, false);
-                PrintAt(0.5, 0.5, Title(m_description));
-                SetPrintFont(10, false, false);
-                PrintAt(0.5, 0,
-                        QStringLiteral("%1, %2 to %3")
-                            .arg(m_category.isEmpty() ? QStringLiteral("No category") : m_category,
-                                 QLocale().toString(dtFrom->date(), QLocale::ShortFormat),
-                                 QLocale().toString(dtTo->date(), QLocale::ShortFormat)));
-                printer.Print();
-                SetPrintFont(10, true, false);
-                for (int c = 0; c < Headings.size(); ++c)
-                    PrintAt(columns[c], 0, Headings[c], c + 1 == Headings.size());
-                SetPrintFont(10, false, false);
-            };
-            heading();
-            for (int r = 0; r < m_rows->rowCount() && !printer.Cancelled(); ++r) {
-                if (printer.CurrentY + printer.TextHeight() > printer.ScaleHeight() - 720) {
-                    printer.NewPage();
-                    heading();
-                }
-                for (int c = 0; c < Headings.size(); ++c) {
-                    const double x = columns[c] * 1440;
-                    const double width =
-                        (c + 1 < Headings.size() ? columns[c + 1] * 1440 : printer.ScaleWidth()) -
-                        x - 120;
-                    PrintFitted(x, width, m_rows->item(r, c)->text(), c + 1 == Headings.size());
-                }
-            }
-            return printer.EndDoc();
-        });
+    const QLocale locale;
+    PrintTable(QStringLiteral("Stock History"), Title(m_description),
+               QStringLiteral("%1, %2 to %3")
+                   .arg(m_category.isEmpty() ? QStringLiteral("No category") : m_category,
+                        locale.toString(dtFrom->date(), QLocale::ShortFormat),
+                        locale.toString(dtTo->date(), QLocale::ShortFormat)),
+               Headings, {0.5, 2.0, 4.3, 5.1, 6.3}, *m_rows);
 }
 
 void dlgStockHistory::ExportHistory() {
-    const std::optional<QString> path = MenuDialogs()->ShowSave(
-        QStringLiteral("CSV files (*.csv);;All files (*)"), Title(m_description) + ".csv");
-    if (!path)
-        return;
-    std::vector<QStringList> rows;
-    for (int r = 0; r < m_rows->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < Headings.size(); ++c)
-            row << m_rows->item(r, c)->text();
-        rows.push_back(row);
-    }
-    QSaveFile file(*path);
-    const QByteArray csv = TableToCsv(Headings, rows);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        MsgBox(QStringLiteral("The file %1 could not be written.")
-                   .arg(QDir::toNativeSeparators(*path)),
-               QMessageBox::Ok, windowTitle());
+    ExportTable(Title(m_description), Headings, *m_rows);
 }

@@ -1,8 +1,11 @@
+#include "inventory/dlgStockOnDate.h"
 #include "support/ScreenSteps.h"
 
+#include <QDateEdit>
 #include <QDesktopServices>
 #include <QScreen>
 #include <QSettings>
+#include <QTableView>
 
 // Stands in for the web browser.
 class Browser : public QObject {
@@ -301,6 +304,51 @@ private slots:
         StockHistory::Close();
         QVERIFY(QFile::remove(data->path("/StockHistory.db")));
         QCOMPARE(HistoryOf("Elbow", "Pipe"), history);
+    }
+
+    // Files / Stock on a Date: each item's count at the end of the day, at that day's cost.
+    void stockOnADate() {
+        const QDate monday(2026, 11, 30);
+        auto moved = [](const QString &item, int change, int onHand, qint64 cost, QDate day) {
+            const qint64 batch = StockHistory::Record({{item,
+                                                        "Pipe",
+                                                        1,
+                                                        change,
+                                                        onHand,
+                                                        MovementKind::Added,
+                                                        {},
+                                                        cost,
+                                                        QDateTime(day, QTime(17, 30))}});
+            StockHistory::Settle(batch, true);
+        };
+        moved("Elbow", 40, 40, 25000, monday);
+        moved("Tee", 12, 12, 9900, monday);
+        moved("Elbow", -5, 35, 27500, monday.addDays(1));
+        moved("Cap", 3, 3, 5000, monday.addDays(2));
+        StartAtMenu(*data);
+        const QString csv = data->path("/stock.csv");
+        OnNextModal([&](QWidget *modal) {
+            auto *stock = qobject_cast<dlgStockOnDate *>(modal);
+            QVERIFY2(stock && stock->objectName() == "dlgStockOnDate", "expected the dialog");
+            stock->dtOnDate->setDate(monday.addDays(1));
+            const QAbstractItemModel *rows = stock->tblStockOnDate->model();
+            QStringList shown;
+            for (int r = 0; r < rows->rowCount(); ++r)
+                shown << rows->index(r, 0).data().toString() + ' ' +
+                             rows->index(r, 2).data().toString() + ' ' +
+                             rows->index(r, 4).data().toString();
+            QCOMPARE(shown, QStringList({"Elbow 35 $96.25", "Tee 12 $11.88"}));
+            QCOMPARE(stock->lblTotalValue->text(), QString("$108.13"));
+            ChooseFile(csv);
+            stock->cmdExportStock->click();
+            stock->dtOnDate->setDate(monday.addDays(-1));
+            QCOMPARE(rows->rowCount(), 0);
+            QVERIFY(!stock->cmdPrintStock->isEnabled());
+            stock->reject();
+        });
+        LoadForm<frmStartup>()->mnuStockOnDate->trigger();
+        QCOMPARE(data->read("/stock.csv").split('\n').value(1),
+                 QByteArray("\"Elbow\",\"Pipe\",35,\"$2.75\",\"$96.25\"\r"));
     }
 
     void unwritableDataFolderIsReported() {

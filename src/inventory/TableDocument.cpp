@@ -1,0 +1,75 @@
+#include "inventory/TableDocument.h"
+
+#include "base/CommonDialog.h"
+#include "base/Rev11Common.h"
+#include "inventory/ItemCsv.h"
+#include "printing/InventoryPrintRoutines.h"
+#include "printing/PrintJob.h"
+#include "printing/Printer.h"
+#include "printing/PrinterRoutines.h"
+
+#include <QAbstractItemModel>
+#include <QDir>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+void PrintTable(const QString &kind, const QString &title, const QString &subtitle,
+                const QStringList &headings, const std::vector<double> &columnInches,
+                const QAbstractItemModel &rows) {
+    const auto draw = [&] {
+        Printer &printer = Printer::Current();
+        SetUpPrinter(QStringLiteral("Portrait"), 2);
+        const auto pageTop = [&] {
+            SetPrintFont(14, true, false);
+            PrintAt(0.5, 0.5, title);
+            SetPrintFont(10, false, false);
+            PrintAt(0.5, 0, subtitle);
+            printer.Print();
+            SetPrintFont(10, true, false);
+            for (int c = 0; c < headings.size(); ++c)
+                PrintAt(columnInches[size_t(c)], 0, headings[c], c + 1 == headings.size());
+            SetPrintFont(10, false, false);
+        };
+        pageTop();
+        for (int r = 0; r < rows.rowCount() && !printer.Cancelled(); ++r) {
+            if (printer.CurrentY + printer.TextHeight() > printer.ScaleHeight() - 720) {
+                printer.NewPage();
+                pageTop();
+            }
+            for (int c = 0; c < headings.size(); ++c) {
+                const bool last = c + 1 == headings.size();
+                const double x = columnInches[size_t(c)] * 1440;
+                const double end =
+                    last ? printer.ScaleWidth() : columnInches[size_t(c) + 1] * 1440 - 120;
+                PrintFitted(x, end - x, rows.index(r, c).data().toString(), last);
+            }
+        }
+        return printer.EndDoc();
+    };
+    PrintWithDialog(title, QStringLiteral("The ") + kind + QStringLiteral(" will not be Printed"),
+                    draw);
+}
+
+void ExportTable(const QString &title, const QStringList &headings,
+                 const QAbstractItemModel &rows) {
+    // A title's dates and fractions ("1/2") hold characters no file name may.
+    QString name = title;
+    name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
+    const std::optional<QString> path = MenuDialogs()->ShowSave(
+        QStringLiteral("CSV files (*.csv);;All files (*)"), name + QStringLiteral(".csv"));
+    if (!path)
+        return;
+    std::vector<QStringList> lines;
+    for (int r = 0; r < rows.rowCount(); ++r) {
+        QStringList line;
+        for (int c = 0; c < headings.size(); ++c)
+            line << rows.index(r, c).data().toString();
+        lines.push_back(line);
+    }
+    QSaveFile file(*path);
+    const QByteArray csv = TableToCsv(headings, lines);
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+        MsgBox(QStringLiteral("The file %1 could not be written.")
+                   .arg(QDir::toNativeSeparators(*path)),
+               QMessageBox::Ok, title);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QAbstractItemModel;
+
+// A table a dialog shows, as a printed document and as a spreadsheet's file: the stock history
+// and the stock on a date.
+
+// Prints the rows under the title, the line below it and the headings, each column from its
+// left edge in inches, the headings again on every page; kind names it when it is not printed.
+void PrintTable(const QString &kind, const QString &title, const QString &subtitle,
+                const QStringList &headings, const std::vector<double> &columnInches,
+                const QAbstractItemModel &rows);
+// Asks for a file and writes the headings and rows there as CSV, as the item export does.
+void ExportTable(const QString &title, const QStringList &headings, const QAbstractItemModel &rows);
