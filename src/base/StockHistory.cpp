@@ -178,12 +178,13 @@ qint64 Insert(const std::vector<Movement> &movements, const QString &state) {
 // A batch becomes part of the history: its movements are done and the counts follow them.
 bool Confirm(qint64 batch) {
     QSqlQuery done(Database());
-    done.prepare(QStringLiteral("UPDATE movements SET state = 'done' WHERE batch = ?"));
+    done.prepare(QStringLiteral(
+        "UPDATE movements SET state = 'done' WHERE batch = ? AND state = 'pending'"));
     done.addBindValue(batch);
     QSqlQuery counts(Database());
     counts.prepare(QStringLiteral(
         "INSERT OR REPLACE INTO counts (description, category, on_hand) SELECT description, "
-        "category, on_hand FROM movements WHERE batch = ? ORDER BY id"));
+        "category, on_hand FROM movements WHERE batch = ? AND state = 'pending' ORDER BY id"));
     counts.addBindValue(batch);
     const QString what = QStringLiteral("The stock history could not be written");
     return Run(counts, what) && Run(done, what);
@@ -235,7 +236,7 @@ void Settle(qint64 batch, bool saved) {
         written = Confirm(batch);
     } else {
         QSqlQuery drop(Database());
-        drop.prepare(QStringLiteral("DELETE FROM movements WHERE batch = ?"));
+        drop.prepare(QStringLiteral("DELETE FROM movements WHERE batch = ? AND state = 'pending'"));
         drop.addBindValue(batch);
         written = Run(drop, QStringLiteral("The stock history could not be written"));
     }
@@ -266,8 +267,9 @@ void Reconcile(const std::vector<CountedItem> &items) {
 
     // A batch the items file agrees with was saved; any other was not.
     QSqlQuery pending(Database());
+    pending.setForwardOnly(true); // read once, in order
     if (!pending.exec(QStringLiteral("SELECT batch, description, category, on_hand FROM "
-                                     "movements WHERE state = 'pending' ORDER BY id"))) {
+                                     "movements WHERE state = 'pending' ORDER BY batch, id"))) {
         Fail(QStringLiteral("The stock history could not be read"), pending.lastError());
         Database().rollback();
         return;
@@ -290,7 +292,8 @@ void Reconcile(const std::vector<CountedItem> &items) {
             written = Confirm(batch.key());
         } else {
             QSqlQuery drop(Database());
-            drop.prepare(QStringLiteral("DELETE FROM movements WHERE batch = ?"));
+            drop.prepare(
+                QStringLiteral("DELETE FROM movements WHERE batch = ? AND state = 'pending'"));
             drop.addBindValue(batch.key());
             written = Run(drop, QStringLiteral("The stock history could not be written"));
         }
@@ -299,6 +302,7 @@ void Reconcile(const std::vector<CountedItem> &items) {
     // What the history does not explain happened outside this program.
     QHash<ItemKey, int> known;
     QSqlQuery counts(Database());
+    counts.setForwardOnly(true); // read once, in order
     written = written &&
               (counts.exec(QStringLiteral("SELECT description, category, on_hand FROM counts")) ||
                Fail(QStringLiteral("The stock history could not be read"), counts.lastError()));
@@ -349,6 +353,7 @@ std::vector<Movement> ItemHistory(const QString &description, const QString &cat
     if (!Open())
         return movements;
     QSqlQuery query(Database());
+    query.setForwardOnly(true); // read once, in order
     query.prepare(QStringLiteral(
         "SELECT at, record, change, on_hand, kind, reference, cost FROM movements WHERE "
         "description = ? AND category = ? AND utc >= ? AND utc < ? AND state = 'done' "
@@ -386,6 +391,7 @@ std::vector<CountOnDate> StockOn(QDate day) {
     if (!Open())
         return rows;
     QSqlQuery query(Database());
+    query.setForwardOnly(true); // read once, in order
     query.prepare(QStringLiteral(
         "SELECT description, category, on_hand, cost FROM movements WHERE id IN (SELECT "
         "max(id) FROM movements WHERE utc < ? AND state = 'done' GROUP BY description, "
