@@ -390,12 +390,19 @@ std::vector<CountOnDate> StockOn(QDate day) {
     std::vector<CountOnDate> rows;
     if (!Open())
         return rows;
+    // Each item's last movement comes from the item index alone, unless a change is being
+    // saved: then its pending movements must be passed over, row by row.
+    QSqlQuery pending(Database());
+    const bool saving =
+        !pending.exec(QStringLiteral("SELECT 1 FROM movements WHERE state = 'pending' LIMIT 1")) ||
+        pending.next();
     QSqlQuery query(Database());
     query.setForwardOnly(true); // read once, in order
-    query.prepare(QStringLiteral(
-        "SELECT description, category, on_hand, cost FROM movements WHERE id IN (SELECT "
-        "max(id) FROM movements WHERE utc < ? AND state = 'done' GROUP BY description, "
-        "category) AND kind <> 'deleted' ORDER BY description, category"));
+    query.prepare(QStringLiteral("SELECT description, category, on_hand, cost FROM movements "
+                                 "WHERE id IN (SELECT max(id) FROM movements WHERE utc < ? %1 "
+                                 "GROUP BY description, category) AND kind <> 'deleted' "
+                                 "ORDER BY description, category")
+                      .arg(saving ? QStringLiteral("AND state = 'done'") : QString()));
     query.addBindValue(Utc(day.addDays(1).startOfDay()));
     if (!Run(query, QStringLiteral("The stock history could not be read")))
         return rows;

@@ -61,6 +61,9 @@ private slots:
         QCOMPARE(Stock(Monday), QStringList({"Elbow 40 25000", "Tee 12 9900"}));
         QCOMPARE(Stock(Monday.addDays(3)), QStringList({"Elbow 37 25000", "Tee 18 9500"}));
         QCOMPARE(Stock(Monday.addDays(4)), QStringList({"Elbow 37 25000"}));
+        // A change being saved is not stock yet.
+        StockHistory::Record({Move("Elbow", -30, 7, MovementKind::Picked, Monday.addDays(4))});
+        QCOMPARE(Stock(Monday.addDays(4)), QStringList({"Elbow 37 25000"}));
         QVERIFY(data.exists("/StockHistory.db"));
     }
 
