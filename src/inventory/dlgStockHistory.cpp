@@ -23,15 +23,16 @@ QString Title(const QString &description) {
     return QStringLiteral("Stock History - ") + description;
 }
 
-} // namespace
-
-QString MovementText(int kind) {
+// What a movement's kind means to the user.
+QString MovementText(MovementKind kind) {
     static const char *const texts[] = {
         "Added",    "Edited on the item screen",    "Picked",
         "Returned", "Received on a purchase order", "Imported from a spreadsheet",
         "Deleted",  "Changed outside this program"};
-    return QString::fromLatin1(texts[kind]);
+    return QString::fromLatin1(texts[int(kind)]);
 }
+
+} // namespace
 
 dlgStockHistory::dlgStockHistory(const QString &description, const QString &category,
                                  QWidget *parent)
@@ -91,7 +92,7 @@ void dlgStockHistory::Load() {
     for (const Movement &m : movements) {
         QList<QStandardItem *> row;
         for (const QString &text :
-             {locale.toString(m.At.toLocalTime(), QLocale::ShortFormat), MovementText(int(m.Kind)),
+             {locale.toString(m.At.toLocalTime(), QLocale::ShortFormat), MovementText(m.Kind),
               QString::number(m.Change), QString::number(m.OnHand), m.Reference})
             row << new QStandardItem(text);
         row[2]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -29,6 +29,3 @@ private:
     QString m_category;
     QStandardItemModel *m_rows;
 };
-
-// What a movement's kind means to the user: "Picked", "Received on a purchase order" ...
-QString MovementText(int kind);

@@ -308,6 +308,16 @@ private slots:
             history->reject();
         });
         QTest::mouseClick(screen->cmdHistory, Qt::LeftButton);
+        // Alt and a double-click on a row open it too; a plain double-click does not.
+        const QRect cell = grid->visualRect(grid->Model()->index(RowOf(grid, "Duct tape") - 1, 0));
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        bool opened = false;
+        OnNextModal([&](QWidget *modal) {
+            opened = modal->windowTitle() == "Stock History - Duct tape";
+            static_cast<QDialog *>(modal)->reject();
+        });
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::AltModifier, cell.center());
+        QVERIFY(opened);
         KeepForReview(pdf, "stock-history.pdf");
         const QList<PdfWord> words = ReadPdfWords(pdf);
         QCOMPARE(WordTexts(LineOf(words, FindWord(words, "Stock"))),
