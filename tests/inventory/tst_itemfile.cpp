@@ -3,6 +3,7 @@
 #include "inventory/ItemFile.h"
 #include "inventory/Locations.h"
 #include "support/DataFolder.h"
+#include "support/Items.h"
 
 namespace {
 
@@ -10,13 +11,6 @@ constexpr auto Cents = &Currency::fromCents;
 
 ItemRecord Item(const QString &description, qint16 onHand = 0) {
     return {description, "Fittings", {}, {}, onHand, {}, 0, 0, 0};
-}
-
-QStringList Descriptions() {
-    QStringList names;
-    for (const ItemRecord &item : ReadAllItems())
-        names << item.Description;
-    return names;
 }
 
 } // namespace

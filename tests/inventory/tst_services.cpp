@@ -29,13 +29,6 @@ QStringList Row(const FlexGrid *grid, int row) {
     return cells;
 }
 
-QStringList Descriptions() {
-    QStringList names;
-    for (const ItemRecord &item : ReadAllItems())
-        names << item.Description;
-    return names;
-}
-
 } // namespace
 
 class TestServices : public QObject {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/StockHistory.h"
 #include "inventory/ItemFile.h"
 
 #include <QTest>
@@ -12,7 +13,14 @@ inline void WriteItems(const std::vector<ItemRecord> &items) {
     QVERIFY(RewriteItemsFile(numbered));
 }
 
-#include "base/StockHistory.h"
+// The items file's descriptions, in record order.
+inline QStringList Descriptions() {
+    QStringList names;
+    for (const ItemRecord &item : ReadAllItems())
+        names << item.Description;
+    return names;
+}
+
 
 // The item's stock history, newest first, one movement a line: "kind change on-hand reference".
 inline QStringList HistoryOf(const QString &description, const QString &category,
