@@ -52,8 +52,9 @@ int main(int argc, char **argv) {
     first.start();
     StockHistory::Reconcile(counted); // the opening count of every item
     Report("first start: the opening counts of 32767 items", first.nsecsElapsed() / 1e6, 2000);
-    const double small = MedianMs([&] { StockHistory::Reconcile(counted); }, 5);
-    Report("start-up with 32767 movements, nothing to record", small, 50);
+    // Without the history a start-up does none of this: the whole reconcile is what it adds.
+    Report("start-up with 32767 movements, nothing to record",
+           MedianMs([&] { StockHistory::Reconcile(counted); }, 5), 50);
     Report("record a purchase order of 32767 lines",
            MedianMs([&] { Keep(EveryItem(items, 0, MovementKind::Received)); }, 5), 300);
     const std::vector<NumberedItem> picked(items.begin(), items.begin() + 200);
@@ -75,7 +76,9 @@ int main(int argc, char **argv) {
            100);
     Report("stock on a date over 32767 items and 1000000 movements",
            MedianMs([] { StockHistory::StockOn(QDate(2026, 6, 30)); }, 5), 2000);
+    Report("record a purchase order of 32767 lines over 1000000 movements",
+           MedianMs([&] { Keep(EveryItem(items, 0, MovementKind::Received)); }, 3), 300);
     Report("start-up with 1000000 movements, nothing to record",
-           MedianMs([&] { StockHistory::Reconcile(counted); }, 5), small + 50);
+           MedianMs([&] { StockHistory::Reconcile(counted); }, 5), 50);
     return 0;
 }

@@ -14,7 +14,6 @@
 namespace {
 
 const QString Connection = QStringLiteral("velbor-stock-history");
-constexpr int SchemaVersion = 1;
 
 QString OpenPath; // the database the connection holds, or empty
 QString Error;
@@ -23,21 +22,50 @@ QString Notice;
 const char *const KindNames[] = {"added",    "edited",   "picked",  "returned",
                                  "received", "imported", "deleted", "outside"};
 
-// The newest entry of an item's movements lives in counts too, so that a start-up compares
-// 32,767 rows with the items file rather than searching a million movements.
-const char *const Schema[] = {
-    "CREATE TABLE movements (id INTEGER PRIMARY KEY, at TEXT NOT NULL, utc TEXT NOT NULL, "
-    "description TEXT NOT NULL, category TEXT NOT NULL, record INTEGER NOT NULL, "
-    "change INTEGER NOT NULL, on_hand INTEGER NOT NULL, kind TEXT NOT NULL, "
-    "reference TEXT NOT NULL, state TEXT NOT NULL, cost INTEGER, batch INTEGER NOT NULL)",
-    "CREATE INDEX movements_item ON movements (description, category, utc)",
-    "CREATE INDEX movements_pending ON movements (batch) WHERE state = 'pending'",
-    "CREATE TABLE batches (id INTEGER PRIMARY KEY)",
-    "CREATE TABLE counts (description TEXT NOT NULL, category TEXT NOT NULL, "
-    "on_hand INTEGER NOT NULL, PRIMARY KEY (description, category))",
+// Each version's steps, run in turn on a database below it; user_version is the last done.
+// Version 2 numbers the items and keeps the time as milliseconds since 1970 (UTC), so that the
+// index of a million movements holds small numbers rather than texts: a purchase order of every
+// item writes into every page of it.
+// An item's row holds its count after its last movement, so that a start-up compares 32,767
+// rows with the items file rather than searching a million movements.
+const std::vector<std::vector<const char *>> Versions = {
+    {
+        "CREATE TABLE movements (id INTEGER PRIMARY KEY, at TEXT NOT NULL, utc TEXT NOT NULL, "
+        "description TEXT NOT NULL, category TEXT NOT NULL, record INTEGER NOT NULL, "
+        "change INTEGER NOT NULL, on_hand INTEGER NOT NULL, kind TEXT NOT NULL, "
+        "reference TEXT NOT NULL, state TEXT NOT NULL, cost INTEGER, batch INTEGER NOT NULL)",
+        "CREATE INDEX movements_item ON movements (description, category, utc)",
+        "CREATE INDEX movements_pending ON movements (batch) WHERE state = 'pending'",
+        "CREATE TABLE batches (id INTEGER PRIMARY KEY)",
+        "CREATE TABLE counts (description TEXT NOT NULL, category TEXT NOT NULL, "
+        "on_hand INTEGER NOT NULL, PRIMARY KEY (description, category))",
+    },
+    {
+        "CREATE TABLE items (id INTEGER PRIMARY KEY, description TEXT NOT NULL, "
+        "category TEXT NOT NULL, on_hand INTEGER NOT NULL DEFAULT 0, "
+        "UNIQUE (description, category))",
+        "INSERT INTO items (description, category, on_hand) "
+        "SELECT description, category, on_hand FROM counts",
+        "INSERT OR IGNORE INTO items (description, category) "
+        "SELECT description, category FROM movements",
+        "ALTER TABLE movements ADD COLUMN item INTEGER NOT NULL DEFAULT 0",
+        "ALTER TABLE movements ADD COLUMN time INTEGER NOT NULL DEFAULT 0",
+        "UPDATE movements SET item = (SELECT id FROM items WHERE items.description = "
+        "movements.description AND items.category = movements.category), "
+        "time = CAST(strftime('%s', utc) AS INTEGER) * 1000 + CAST(substr(utc, 21, 3) AS INTEGER)",
+        "DROP INDEX movements_item",
+        "ALTER TABLE movements DROP COLUMN utc",
+        "CREATE INDEX movements_item ON movements (item, time)",
+        "DROP TABLE counts",
+    },
 };
 
 using ItemKey = std::pair<QString, QString>;
+
+// The number of each item the history knows, learnt as it is read or written; forgotten with
+// a transaction that rolls back.
+QHash<ItemKey, qint64> ItemIds;
+bool ItemIdsRead = false;
 
 QSqlDatabase Database() {
     return QSqlDatabase::database(Connection, false);
@@ -63,20 +91,30 @@ bool Damaged(const QSqlError &error) {
     return code == QLatin1String("26") || code == QLatin1String("11");
 }
 
-bool CreateOrCheck() {
+void Rollback() {
+    Database().rollback();
+    ItemIds.clear();
+    ItemIdsRead = false;
+}
+
+bool CreateOrUpgrade() {
     QSqlQuery version(Database());
     if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
         return Fail(QStringLiteral("The stock history could not be read"), version.lastError());
-    if (version.value(0).toInt() >= SchemaVersion)
+    const int from = version.value(0).toInt();
+    version.finish();
+    if (from >= int(Versions.size()))
         return true;
     Database().transaction();
-    for (const char *statement : Schema) {
-        if (!Run(QString::fromLatin1(statement))) {
-            Database().rollback();
-            return false;
+    for (size_t v = size_t(from); v < Versions.size(); ++v) {
+        for (const char *statement : Versions[v]) {
+            if (!Run(QString::fromLatin1(statement))) {
+                Rollback();
+                return false;
+            }
         }
     }
-    return Run(QStringLiteral("PRAGMA user_version = %1").arg(SchemaVersion)) &&
+    return Run(QStringLiteral("PRAGMA user_version = %1").arg(Versions.size())) &&
            (Database().commit() ||
             Fail(QStringLiteral("The stock history could not be started"), Database().lastError()));
 }
@@ -114,8 +152,10 @@ bool Open() {
             if (!db.open()) {
                 damaged = Damaged(db.lastError());
                 Fail(QStringLiteral("The stock history could not be opened"), db.lastError());
-            } else if (CreateOrCheck()) {
+            } else if (CreateOrUpgrade()) {
                 OpenPath = path;
+                // Room for the pages a purchase order of every item touches.
+                Run(QStringLiteral("PRAGMA cache_size = -32768"));
                 return true;
             } else {
                 QSqlQuery probe(db);
@@ -134,13 +174,53 @@ QString Local(const QDateTime &time) {
     return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
 }
 
-QString Utc(const QDateTime &time) {
-    return time.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzzZ"));
+qint64 Time(QDate day) {
+    return day.startOfDay().toMSecsSinceEpoch();
 }
 
 // A text column holds "" for no text: a null string would bind as NULL.
 QString Text(const QString &text) {
     return text.isNull() ? QStringLiteral("") : text;
+}
+
+bool ReadItemIds() {
+    QSqlQuery items(Database());
+    items.setForwardOnly(true); // read once, in order
+    if (!items.exec(QStringLiteral("SELECT id, description, category FROM items")))
+        return Fail(QStringLiteral("The stock history could not be read"), items.lastError());
+    while (items.next())
+        ItemIds.insert({items.value(1).toString(), items.value(2).toString()},
+                       items.value(0).toLongLong());
+    ItemIdsRead = true;
+    return true;
+}
+
+// The item's number, given it in the current transaction when it is new; 0 when it cannot be.
+qint64 ItemId(const QString &description, const QString &category) {
+    if (!ItemIdsRead && !ReadItemIds())
+        return 0;
+    const ItemKey key{description, category};
+    if (const auto known = ItemIds.constFind(key); known != ItemIds.constEnd())
+        return *known;
+    QSqlQuery add(Database());
+    add.prepare(QStringLiteral("INSERT INTO items (description, category) VALUES (?, ?) "
+                               "ON CONFLICT DO NOTHING"));
+    add.addBindValue(description);
+    add.addBindValue(category);
+    if (!Run(add, QStringLiteral("The stock history could not be written")))
+        return 0;
+    qint64 id = add.lastInsertId().toLongLong();
+    if (add.numRowsAffected() != 1) { // another copy of the program numbered it first
+        QSqlQuery find(Database());
+        find.prepare(QStringLiteral("SELECT id FROM items WHERE description = ? AND category = ?"));
+        find.addBindValue(description);
+        find.addBindValue(category);
+        if (!Run(find, QStringLiteral("The stock history could not be read")) || !find.next())
+            return 0;
+        id = find.value(0).toLongLong();
+    }
+    ItemIds.insert(key, id);
+    return id;
 }
 
 // Writes the movements in the current transaction, in one batch of that state.
@@ -151,14 +231,17 @@ qint64 Insert(const std::vector<Movement> &movements, const QString &state) {
     const qint64 id = batch.lastInsertId().toLongLong();
     QSqlQuery insert(Database());
     insert.prepare(QStringLiteral(
-        "INSERT INTO movements (at, utc, description, category, record, change, on_hand, kind, "
-        "reference, state, cost, batch) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        "INSERT INTO movements (at, time, description, category, record, change, on_hand, kind, "
+        "reference, state, cost, batch, item) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     const QDateTime now = QDateTime::currentDateTime();
     const QString nowLocal = Local(now);
-    const QString nowUtc = Utc(now);
+    const qint64 nowTime = now.toMSecsSinceEpoch();
     for (const Movement &m : movements) {
+        const qint64 item = ItemId(Text(m.Description), Text(m.Category));
+        if (item == 0)
+            return 0;
         insert.bindValue(0, m.At.isValid() ? Local(m.At) : nowLocal);
-        insert.bindValue(1, m.At.isValid() ? Utc(m.At) : nowUtc);
+        insert.bindValue(1, m.At.isValid() ? m.At.toMSecsSinceEpoch() : nowTime);
         insert.bindValue(2, Text(m.Description));
         insert.bindValue(3, Text(m.Category));
         insert.bindValue(4, m.Record);
@@ -169,23 +252,26 @@ qint64 Insert(const std::vector<Movement> &movements, const QString &state) {
         insert.bindValue(9, state);
         insert.bindValue(10, m.Cost ? QVariant(*m.Cost) : QVariant(QMetaType(QMetaType::LongLong)));
         insert.bindValue(11, id);
+        insert.bindValue(12, item);
         if (!Run(insert, QStringLiteral("The stock history could not be written")))
             return 0;
     }
     return id;
 }
 
-// A batch becomes part of the history: its movements are done and the counts follow them.
+// A batch becomes part of the history: its movements are done and each item's count follows
+// its last movement of the batch.
 bool Confirm(qint64 batch) {
+    QSqlQuery counts(Database());
+    counts.prepare(QStringLiteral(
+        "UPDATE items SET on_hand = last.on_hand FROM (SELECT item, on_hand FROM movements "
+        "WHERE id IN (SELECT max(id) FROM movements WHERE batch = ? AND state = 'pending' "
+        "GROUP BY item)) AS last WHERE items.id = last.item"));
+    counts.addBindValue(batch);
     QSqlQuery done(Database());
     done.prepare(QStringLiteral(
         "UPDATE movements SET state = 'done' WHERE batch = ? AND state = 'pending'"));
     done.addBindValue(batch);
-    QSqlQuery counts(Database());
-    counts.prepare(QStringLiteral(
-        "INSERT OR REPLACE INTO counts (description, category, on_hand) SELECT description, "
-        "category, on_hand FROM movements WHERE batch = ? AND state = 'pending' ORDER BY id"));
-    counts.addBindValue(batch);
     const QString what = QStringLiteral("The stock history could not be written");
     return Run(counts, what) && Run(done, what);
 }
@@ -194,7 +280,7 @@ bool Commit() {
     if (Database().commit())
         return true;
     Fail(QStringLiteral("The stock history could not be written"), Database().lastError());
-    Database().rollback();
+    Rollback();
     return false;
 }
 
@@ -220,7 +306,7 @@ qint64 Record(const std::vector<Movement> &movements) {
     }
     const qint64 batch = Insert(movements, QStringLiteral("pending"));
     if (batch == 0) {
-        Database().rollback();
+        Rollback();
         return 0;
     }
     return Commit() ? batch : 0;
@@ -243,7 +329,7 @@ void Settle(qint64 batch, bool saved) {
     if (written)
         Commit();
     else
-        Database().rollback();
+        Rollback();
 }
 
 void Reconcile(const std::vector<CountedItem> &items) {
@@ -251,18 +337,24 @@ void Reconcile(const std::vector<CountedItem> &items) {
     if (!Open())
         return;
     // Records that share a description and category count as one item, here as everywhere.
-    QHash<ItemKey, CountedItem> byKey;
-    std::vector<ItemKey> order;
+    // Each item is found once through its key, into its place in the file's order.
+    QHash<ItemKey, qsizetype> place; // one past the item's index in merged
+    place.reserve(qsizetype(items.size()));
+    std::vector<CountedItem> merged;
+    merged.reserve(items.size());
     for (const CountedItem &item : items) {
-        const ItemKey key{item.Description, item.Category};
-        auto known = byKey.find(key);
-        if (known == byKey.end()) {
-            byKey.insert(key, item);
-            order.push_back(key);
+        qsizetype &at = place[{item.Description, item.Category}];
+        if (at == 0) {
+            merged.push_back(item);
+            at = qsizetype(merged.size());
         } else {
-            known->OnHand += item.OnHand;
+            merged[size_t(at - 1)].OnHand += item.OnHand;
         }
     }
+    const auto onHand = [&](const ItemKey &key) {
+        const qsizetype at = place.value(key, 0);
+        return at == 0 ? 0 : merged[size_t(at - 1)].OnHand;
+    };
     Database().transaction();
 
     // A batch the items file agrees with was saved; any other was not.
@@ -271,7 +363,7 @@ void Reconcile(const std::vector<CountedItem> &items) {
     if (!pending.exec(QStringLiteral("SELECT batch, description, category, on_hand FROM "
                                      "movements WHERE state = 'pending' ORDER BY batch, id"))) {
         Fail(QStringLiteral("The stock history could not be read"), pending.lastError());
-        Database().rollback();
+        Rollback();
         return;
     }
     // Each item's last movement in a batch holds its count after the change.
@@ -283,7 +375,7 @@ void Reconcile(const std::vector<CountedItem> &items) {
     for (auto batch = after.cbegin(); batch != after.cend(); ++batch) {
         bool all = true;
         for (auto count = batch->cbegin(); count != batch->cend(); ++count)
-            all = all && byKey.value(count.key()).OnHand == count.value();
+            all = all && onHand(count.key()) == count.value();
         agrees.insert(batch.key(), all);
     }
     bool written = true;
@@ -299,43 +391,48 @@ void Reconcile(const std::vector<CountedItem> &items) {
         }
     }
 
-    // What the history does not explain happened outside this program.
-    QHash<ItemKey, int> known;
+    // What the history does not explain happened outside this program. The history's items are
+    // read once and matched against the items file as they come, without a second table.
     QSqlQuery counts(Database());
     counts.setForwardOnly(true); // read once, in order
     written = written &&
-              (counts.exec(QStringLiteral("SELECT description, category, on_hand FROM counts")) ||
+              (counts.exec(QStringLiteral("SELECT description, category, on_hand FROM items")) ||
                Fail(QStringLiteral("The stock history could not be read"), counts.lastError()));
-    while (written && counts.next())
-        known.insert({counts.value(0).toString(), counts.value(1).toString()},
-                     counts.value(2).toInt());
     std::vector<Movement> outside;
-    for (const ItemKey &key : order) {
-        const CountedItem &item = byKey[key];
-        const int before = known.value(key, 0);
-        if (item.OnHand != before)
-            outside.push_back({item.Description,
-                               item.Category,
-                               item.Record,
-                               item.OnHand - before,
-                               item.OnHand,
-                               MovementKind::Outside,
-                               QString(),
-                               item.Cost,
-                               {}});
-    }
-    for (auto count = known.cbegin(); count != known.cend(); ++count) {
-        if (count.value() != 0 && !byKey.contains(count.key()))
-            outside.push_back({count.key().first,
-                               count.key().second,
+    std::vector<int> explained(merged.size(), 0); // the history's count of each item of the file
+    while (written && counts.next()) {
+        const ItemKey key{counts.value(0).toString(), counts.value(1).toString()};
+        const int before = counts.value(2).toInt();
+        const qsizetype at = place.value(key, 0);
+        if (at != 0)
+            explained[size_t(at - 1)] = before;
+        else if (before != 0)
+            outside.push_back({key.first,
+                               key.second,
                                0,
-                               -count.value(),
+                               -before,
                                0,
                                MovementKind::Outside,
                                QString(),
                                std::nullopt,
                                {}});
     }
+    std::vector<Movement> changed;
+    for (size_t k = 0; k < merged.size(); ++k) {
+        const CountedItem &item = merged[k];
+        if (item.OnHand != explained[k])
+            changed.push_back({item.Description,
+                               item.Category,
+                               item.Record,
+                               item.OnHand - explained[k],
+                               item.OnHand,
+                               MovementKind::Outside,
+                               QString(),
+                               item.Cost,
+                               {}});
+    }
+    // The file's items first, in its order, then those it no longer holds.
+    outside.insert(outside.begin(), changed.begin(), changed.end());
     if (written && !outside.empty()) {
         const qint64 batch = Insert(outside, QStringLiteral("pending"));
         written = batch != 0 && Confirm(batch);
@@ -343,7 +440,7 @@ void Reconcile(const std::vector<CountedItem> &items) {
     if (written)
         Commit();
     else
-        Database().rollback();
+        Rollback();
 }
 
 std::vector<Movement> ItemHistory(const QString &description, const QString &category, QDate from,
@@ -356,12 +453,12 @@ std::vector<Movement> ItemHistory(const QString &description, const QString &cat
     query.setForwardOnly(true); // read once, in order
     query.prepare(QStringLiteral(
         "SELECT at, record, change, on_hand, kind, reference, cost FROM movements WHERE "
-        "description = ? AND category = ? AND utc >= ? AND utc < ? AND state = 'done' "
-        "ORDER BY utc DESC, id DESC"));
+        "item = (SELECT id FROM items WHERE description = ? AND category = ?) AND time >= ? AND "
+        "time < ? AND state = 'done' ORDER BY time DESC, id DESC"));
     query.addBindValue(description);
     query.addBindValue(category);
-    query.addBindValue(Utc(from.startOfDay()));
-    query.addBindValue(Utc(to.addDays(1).startOfDay()));
+    query.addBindValue(Time(from));
+    query.addBindValue(Time(to.addDays(1)));
     if (!Run(query, QStringLiteral("The stock history could not be read")))
         return movements;
     while (query.next()) {
@@ -399,11 +496,11 @@ std::vector<CountOnDate> StockOn(QDate day) {
     QSqlQuery query(Database());
     query.setForwardOnly(true); // read once, in order
     query.prepare(QStringLiteral("SELECT description, category, on_hand, cost FROM movements "
-                                 "WHERE id IN (SELECT max(id) FROM movements WHERE utc < ? %1 "
-                                 "GROUP BY description, category) AND kind <> 'deleted' "
+                                 "WHERE id IN (SELECT max(id) FROM movements WHERE time < ? %1 "
+                                 "GROUP BY item) AND kind <> 'deleted' "
                                  "ORDER BY description, category")
                       .arg(saving ? QStringLiteral("AND state = 'done'") : QString()));
-    query.addBindValue(Utc(day.addDays(1).startOfDay()));
+    query.addBindValue(Time(day.addDays(1)));
     if (!Run(query, QStringLiteral("The stock history could not be read")))
         return rows;
     while (query.next()) {
@@ -433,6 +530,8 @@ void Close() {
         QSqlDatabase::removeDatabase(Connection);
     }
     OpenPath.clear();
+    ItemIds.clear();
+    ItemIdsRead = false;
 }
 
 QString LastError() {

@@ -3,6 +3,7 @@
 #include "support/Items.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -104,6 +105,39 @@ private slots:
         QCOMPARE(data.read("/" + aside.constFirst()), noise);
         QCOMPARE(History("Elbow"), QStringList({"added 40 40"}));
         QVERIFY(StockHistory::TakeNotice().isEmpty());
+    }
+
+    // A history from before the items were numbered keeps its movements and counts.
+    void upgradesTheFirstVersion() {
+        TestDataFolder data;
+        {
+            QSqlDatabase old = QSqlDatabase::addDatabase("QSQLITE", "old");
+            old.setDatabaseName(data.path("/StockHistory.db"));
+            QVERIFY(old.open());
+            QSqlQuery query(old);
+            for (const char *statement :
+                 {"CREATE TABLE movements (id INTEGER PRIMARY KEY, at TEXT NOT NULL, utc TEXT "
+                  "NOT NULL, description TEXT NOT NULL, category TEXT NOT NULL, record INTEGER "
+                  "NOT NULL, change INTEGER NOT NULL, on_hand INTEGER NOT NULL, kind TEXT NOT "
+                  "NULL, reference TEXT NOT NULL, state TEXT NOT NULL, cost INTEGER, batch "
+                  "INTEGER NOT NULL)",
+                  "CREATE INDEX movements_item ON movements (description, category, utc)",
+                  "CREATE INDEX movements_pending ON movements (batch) WHERE state = 'pending'",
+                  "CREATE TABLE batches (id INTEGER PRIMARY KEY)",
+                  "CREATE TABLE counts (description TEXT NOT NULL, category TEXT NOT NULL, "
+                  "on_hand INTEGER NOT NULL, PRIMARY KEY (description, category))",
+                  "INSERT INTO batches VALUES (1)",
+                  "INSERT INTO movements VALUES (1, '2026-11-30T12:00:00.000+00:00', "
+                  "'2026-11-30T12:00:00.250Z', 'Elbow', 'Pipe', 1, 40, 40, 'added', '', "
+                  "'done', 25000, 1)",
+                  "INSERT INTO counts VALUES ('Elbow', 'Pipe', 40)", "PRAGMA user_version = 1"})
+                QVERIFY2(query.exec(statement), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase("old");
+        StockHistory::Reconcile({{"Elbow", "Pipe", 1, 40, 25000}});
+        Settled({Move("Elbow", -5, 35, MovementKind::Picked, Monday.addDays(1))});
+        QCOMPARE(History("Elbow"), QStringList({"picked -5 35", "added 40 40"}));
+        QCOMPARE(Stock(Monday), QStringList({"Elbow 40 25000"}));
     }
 
     void copyForTheBackupOpens() {
