@@ -80,5 +80,8 @@ int main(int argc, char **argv) {
            MedianMs([&] { Keep(EveryItem(items, 0, MovementKind::Received)); }, 3), 300);
     Report("start-up with 1000000 movements, nothing to record",
            MedianMs([&] { StockHistory::Reconcile(counted); }, 5), 50);
+    Report("copy 1000000 movements into the backup set",
+           MedianMs([&] { StockHistory::CopyTo(dir.filePath(QStringLiteral("copy.db"))); }, 3),
+           5000);
     return 0;
 }
