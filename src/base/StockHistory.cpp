@@ -170,8 +170,12 @@ bool Open() {
     return false;
 }
 
+// Local time with its offset written out, "+00:00" too, as the movement's reader sees it.
 QString Local(const QDateTime &time) {
-    return time.toOffsetFromUtc(time.offsetFromUtc()).toString(Qt::ISODateWithMs);
+    const int offset = time.offsetFromUtc();
+    const int minutes = std::abs(offset) / 60;
+    return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")) +
+           QString::asprintf("%c%02d:%02d", offset < 0 ? '-' : '+', minutes / 60, minutes % 60);
 }
 
 qint64 Time(QDate day) {

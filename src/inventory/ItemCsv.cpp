@@ -40,17 +40,6 @@ QByteArray Quoted(const QString &text) {
     return quoted;
 }
 
-// Ten-thousandths as a plain decimal: two decimals, four where the amount has them.
-QByteArray Amount(Currency amount) {
-    const qint64 value = amount.tenThousandths();
-    const quint64 size = value < 0 ? 0 - quint64(value) : quint64(value);
-    QByteArray text = QByteArray::number(size / 10000) + '.' +
-                      QByteArray::number(size % 10000).rightJustified(4, '0');
-    if (text.endsWith("00"))
-        text.chop(2);
-    return value < 0 ? '-' + text : text;
-}
-
 struct Record {
     int line = 0;
     QList<QByteArray> fields;
@@ -179,34 +168,44 @@ private:
 
 } // namespace
 
+QByteArray PlainAmount(Currency amount) {
+    const qint64 value = amount.tenThousandths();
+    const quint64 size = value < 0 ? 0 - quint64(value) : quint64(value);
+    QByteArray text = QByteArray::number(size / 10000) + '.' +
+                      QByteArray::number(size % 10000).rightJustified(4, '0');
+    if (text.endsWith("00"))
+        text.chop(2);
+    return value < 0 ? '-' + text : text;
+}
+
 QByteArray ItemsToCsv(const std::vector<ItemRecord> &items) {
     QByteArray csv = ByteOrderMark;
     for (int c = 0; c < ColumnCount; ++c)
         csv += (c ? "," : "") + Quoted(QString::fromLatin1(Headings[c]));
     csv += "\r\n";
     for (const ItemRecord &item : items) {
-        csv += Quoted(item.Description) + ',' + Quoted(item.Category) + ',' + Amount(item.Cost) +
-               ',' + Amount(item.Price) + ',' + QByteArray::number(item.OnHand) + ',' +
-               Amount(item.DiscountPrice) + ',' + QByteArray::number(item.DiscountQty) + ',' +
-               QByteArray::number(item.ReorderAmount) + ',' + QByteArray::number(item.ReorderAt) +
-               "\r\n";
+        csv += Quoted(item.Description) + ',' + Quoted(item.Category) + ',' +
+               PlainAmount(item.Cost) + ',' + PlainAmount(item.Price) + ',' +
+               QByteArray::number(item.OnHand) + ',' + PlainAmount(item.DiscountPrice) + ',' +
+               QByteArray::number(item.DiscountQty) + ',' + QByteArray::number(item.ReorderAmount) +
+               ',' + QByteArray::number(item.ReorderAt) + "\r\n";
     }
     return csv;
 }
 
-QByteArray TableToCsv(const QStringList &headings, const std::vector<QStringList> &rows) {
+QByteArray TableToCsv(const QStringList &headings, const std::vector<QStringList> &rows,
+                      const std::vector<bool> &numberColumns) {
     QByteArray csv = ByteOrderMark;
-    auto line = [&csv](const QStringList &fields) {
+    auto line = [&](const QStringList &fields, bool heading) {
         for (int c = 0; c < fields.size(); ++c) {
-            bool whole = false;
-            fields[c].toLongLong(&whole);
-            csv += (c ? "," : "") + (whole ? fields[c].toUtf8() : Quoted(fields[c]));
+            const bool bare = !heading && numberColumns[size_t(c)];
+            csv += (c ? "," : "") + (bare ? fields[c].toUtf8() : Quoted(fields[c]));
         }
         csv += "\r\n";
     };
-    line(headings);
+    line(headings, true);
     for (const QStringList &row : rows)
-        line(row);
+        line(row, false);
     return csv;
 }
 

@@ -13,9 +13,12 @@
 
 // Every item, in file order, as a CSV file's bytes.
 QByteArray ItemsToCsv(const std::vector<ItemRecord> &items);
-// Any table written the same way: a heading row, then one row per line; a field that is a whole
-// number is written bare, any other quoted.
-QByteArray TableToCsv(const QStringList &headings, const std::vector<QStringList> &rows);
+// Any table written the same way: a heading row, then one row per line; the fields of the
+// number columns are written bare, any other quoted, so that "12" stays a description.
+QByteArray TableToCsv(const QStringList &headings, const std::vector<QStringList> &rows,
+                      const std::vector<bool> &numberColumns);
+// An amount as the files write it: a plain decimal with a point, two decimals or four.
+QByteArray PlainAmount(Currency amount);
 
 // A row of the file that is not taken, by the line it starts on, and why.
 struct RefusedRow {

@@ -12,6 +12,24 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardItem>
+
+#include <functional>
+
+namespace {
+
+bool NumberColumn(const QAbstractItemModel &rows, int column) {
+    return rows.index(0, column).data(Qt::UserRole).isValid();
+}
+
+} // namespace
+
+QStandardItem *NumberCell(const QString &shown, const QString &bare) {
+    auto *cell = new QStandardItem(shown);
+    cell->setData(bare, Qt::UserRole);
+    cell->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return cell;
+}
 
 void PrintTable(const QString &kind, const QString &title, const QString &subtitle,
                 const QStringList &headings, const std::vector<double> &columnInches,
@@ -19,6 +37,15 @@ void PrintTable(const QString &kind, const QString &title, const QString &subtit
     const auto draw = [&] {
         Printer &printer = Printer::Current();
         SetUpPrinter(QStringLiteral("Portrait"), 2);
+        const auto line = [&](const std::function<QString(int)> &text) {
+            for (int c = 0; c < headings.size(); ++c) {
+                const bool last = c + 1 == headings.size();
+                const double x = columnInches[size_t(c)] * 1440;
+                const double end =
+                    last ? printer.ScaleWidth() : columnInches[size_t(c) + 1] * 1440 - 120;
+                PrintFitted(x, end - x, text(c), last, NumberColumn(rows, c));
+            }
+        };
         const auto pageTop = [&] {
             SetPrintFont(14, true, false);
             PrintAt(0.5, 0.5, title);
@@ -26,8 +53,7 @@ void PrintTable(const QString &kind, const QString &title, const QString &subtit
             PrintAt(0.5, 0, subtitle);
             printer.Print();
             SetPrintFont(10, true, false);
-            for (int c = 0; c < headings.size(); ++c)
-                PrintAt(columnInches[size_t(c)], 0, headings[c], c + 1 == headings.size());
+            line([&](int c) { return headings[c]; });
             SetPrintFont(10, false, false);
         };
         pageTop();
@@ -36,13 +62,7 @@ void PrintTable(const QString &kind, const QString &title, const QString &subtit
                 printer.NewPage();
                 pageTop();
             }
-            for (int c = 0; c < headings.size(); ++c) {
-                const bool last = c + 1 == headings.size();
-                const double x = columnInches[size_t(c)] * 1440;
-                const double end =
-                    last ? printer.ScaleWidth() : columnInches[size_t(c) + 1] * 1440 - 120;
-                PrintFitted(x, end - x, rows.index(r, c).data().toString(), last);
-            }
+            line([&](int c) { return rows.index(r, c).data().toString(); });
         }
         return printer.EndDoc();
     };
@@ -59,15 +79,20 @@ void ExportTable(const QString &title, const QStringList &headings,
         QStringLiteral("CSV files (*.csv);;All files (*)"), name + QStringLiteral(".csv"));
     if (!path)
         return;
+    std::vector<bool> numbers;
+    for (int c = 0; c < headings.size(); ++c)
+        numbers.push_back(NumberColumn(rows, c));
     std::vector<QStringList> lines;
     for (int r = 0; r < rows.rowCount(); ++r) {
         QStringList line;
         for (int c = 0; c < headings.size(); ++c)
-            line << rows.index(r, c).data().toString();
+            line << rows.index(r, c)
+                        .data(numbers[size_t(c)] ? Qt::UserRole : Qt::DisplayRole)
+                        .toString();
         lines.push_back(line);
     }
     QSaveFile file(*path);
-    const QByteArray csv = TableToCsv(headings, lines);
+    const QByteArray csv = TableToCsv(headings, lines, numbers);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
         MsgBox(QStringLiteral("The file %1 could not be written.")
                    .arg(QDir::toNativeSeparators(*path)),

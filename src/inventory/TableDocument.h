@@ -6,12 +6,18 @@
 #include <vector>
 
 class QAbstractItemModel;
+class QStandardItem;
 
 // A table a dialog shows, as a printed document and as a spreadsheet's file: the stock history
 // and the stock on a date.
 
+// A cell of a number column: shown right-aligned as the screen writes it, and kept bare (a
+// plain number, "1234.5") for the spreadsheet.
+QStandardItem *NumberCell(const QString &shown, const QString &bare);
+
 // Prints the rows under the title, the line below it and the headings, each column from its
-// left edge in inches, the headings again on every page; kind names it when it is not printed.
+// left edge in inches (number columns end at the next one), the headings again on every page;
+// kind names it when it is not printed.
 void PrintTable(const QString &kind, const QString &title, const QString &subtitle,
                 const QStringList &headings, const std::vector<double> &columnInches,
                 const QAbstractItemModel &rows);

@@ -90,14 +90,12 @@ void dlgStockHistory::Load() {
         StockHistory::ItemHistory(m_description, m_category, dtFrom->date(), dtTo->date());
     const QLocale locale;
     for (const Movement &m : movements) {
-        QList<QStandardItem *> row;
-        for (const QString &text :
-             {locale.toString(m.At.toLocalTime(), QLocale::ShortFormat), MovementText(m.Kind),
-              QString::number(m.Change), QString::number(m.OnHand), m.Reference})
-            row << new QStandardItem(text);
-        row[2]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        row[3]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_rows->appendRow(row);
+        const QString change = QString::number(m.Change);
+        const QString onHand = QString::number(m.OnHand);
+        m_rows->appendRow(
+            {new QStandardItem(locale.toString(m.At.toLocalTime(), QLocale::ShortFormat)),
+             new QStandardItem(MovementText(m.Kind)), NumberCell(change, change),
+             NumberCell(onHand, onHand), new QStandardItem(m.Reference)});
     }
     tblHistory->resizeColumnsToContents();
     const bool any = m_rows->rowCount() > 0;

@@ -3,6 +3,7 @@
 #include "base/Rev11Common.h"
 #include "base/StockHistory.h"
 #include "common/Currency.h"
+#include "inventory/ItemCsv.h"
 #include "inventory/TableDocument.h"
 
 #include <QDateEdit>
@@ -43,6 +44,7 @@ dlgStockOnDate::dlgStockOnDate(QWidget *parent)
     tblStockOnDate->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblStockOnDate->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblStockOnDate->verticalHeader()->hide();
+    tblStockOnDate->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(cmdPrintStock, QDialogButtonBox::ActionRole);
@@ -75,13 +77,12 @@ void dlgStockOnDate::Load() {
         const Currency cost = Currency::fromTenThousandths(row.Cost.value_or(0));
         const Currency value = cost.times(row.OnHand).value_or(Currency());
         total += value.tenThousandths();
-        QList<QStandardItem *> cells;
-        for (const QString &text : {row.Description, row.Category, QString::number(row.OnHand),
-                                    row.Cost ? cost.toString() : QString(), value.toString()})
-            cells << new QStandardItem(text);
-        for (int c = 2; c < 5; ++c)
-            cells[c]->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_rows->appendRow(cells);
+        const QString onHand = QString::number(row.OnHand);
+        m_rows->appendRow(
+            {new QStandardItem(row.Description), new QStandardItem(row.Category),
+             NumberCell(onHand, onHand),
+             row.Cost ? NumberCell(cost.toString(), PlainAmount(cost)) : NumberCell({}, {}),
+             NumberCell(value.toString(), PlainAmount(value))});
     }
     tblStockOnDate->resizeColumnsToContents();
     lblTotalValue->setText(Currency::fromTenThousandths(total).toString());

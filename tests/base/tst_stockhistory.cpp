@@ -2,6 +2,7 @@
 #include "support/DataFolder.h"
 #include "support/Items.h"
 
+#include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -149,10 +150,16 @@ private slots:
             copy.setDatabaseName(data.path("/copy.db"));
             QVERIFY(copy.open());
             QSqlQuery query(copy);
-            QVERIFY(query.exec("SELECT kind, on_hand, state FROM movements") && query.next());
+            QVERIFY(query.exec("SELECT kind, on_hand, state, at FROM movements") && query.next());
             QCOMPARE(query.value(0).toString() + query.value(1).toString() +
                          query.value(2).toString(),
                      QString("added40done"));
+            // Local time with its offset written out, even where it is nought.
+            const QString at = query.value(3).toString();
+            QVERIFY2(QRegularExpression("^2026-11-30T12:00:00.000[+-][0-9]{2}:[0-9]{2}$")
+                         .match(at)
+                         .hasMatch(),
+                     qPrintable(at));
         }
         QSqlDatabase::removeDatabase("copy");
     }
