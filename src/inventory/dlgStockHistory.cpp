@@ -59,6 +59,8 @@ dlgStockHistory::dlgStockHistory(const QString &description, const QString &cate
     tblHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblHistory->verticalHeader()->hide();
+    // Fitted as the rows come, whatever the dates chosen; the reference takes the room left.
+    tblHistory->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblHistory->horizontalHeader()->setStretchLastSection(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -97,7 +99,6 @@ void dlgStockHistory::Load() {
              new QStandardItem(MovementText(m.Kind)), NumberCell(change, change),
              NumberCell(onHand, onHand), new QStandardItem(m.Reference)});
     }
-    tblHistory->resizeColumnsToContents();
     const bool any = m_rows->rowCount() > 0;
     cmdPrintHistory->setEnabled(any);
     cmdExportHistory->setEnabled(any);

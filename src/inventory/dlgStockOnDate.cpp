@@ -44,6 +44,9 @@ dlgStockOnDate::dlgStockOnDate(QWidget *parent)
     tblStockOnDate->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblStockOnDate->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblStockOnDate->verticalHeader()->hide();
+    // Fitted as the rows come, the description taking the room left; a table fitted once by
+    // hand would lose the description's room when the date changes.
+    tblStockOnDate->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblStockOnDate->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
@@ -84,7 +87,6 @@ void dlgStockOnDate::Load() {
              row.Cost ? NumberCell(cost.toString(), PlainAmount(cost)) : NumberCell({}, {}),
              NumberCell(value.toString(), PlainAmount(value))});
     }
-    tblStockOnDate->resizeColumnsToContents();
     lblTotalValue->setText(Currency::fromTenThousandths(total).toString());
     cmdPrintStock->setEnabled(m_rows->rowCount() > 0);
     cmdExportStock->setEnabled(m_rows->rowCount() > 0);
