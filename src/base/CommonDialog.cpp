@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QStandardPaths>
 
@@ -41,6 +42,10 @@ std::optional<QString> CommonDialog::ShowFont(const QString &currentFamily) {
 
 namespace {
 
+// Where the user last chose a file: the next file dialog opens there, as an export followed by
+// its import expects.
+QString LastFolder;
+
 std::optional<QString> ChooseFile(QFileDialog::AcceptMode mode, const QString &filter,
                                   const QString &proposed = QString()) {
     QFileDialog dialog(DialogParent());
@@ -49,13 +54,15 @@ std::optional<QString> ChooseFile(QFileDialog::AcceptMode mode, const QString &f
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
-    if (!proposed.isEmpty()) {
-        dialog.setDirectory(DocumentsFolder());
+    dialog.setDirectory(LastFolder.isEmpty() || !QDir(LastFolder).exists() ? DocumentsFolder()
+                                                                           : QDir(LastFolder));
+    if (!proposed.isEmpty())
         dialog.selectFile(proposed);
-    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    const QString file = dialog.selectedFiles().first();
+    LastFolder = QFileInfo(file).absolutePath();
+    return file;
 }
 
 } // namespace

@@ -35,7 +35,7 @@ private slots:
         const QByteArray items = data.read("/VIInventoriedItems.txt");
         // Shown first; Cancel writes nothing.
         for (bool import : {false, true}) {
-            ChooseFile(path);
+            ChooseFile(path, QFileInfo(path).absolutePath()); // where the export went
             OnNextModal([import](QWidget *modal) {
                 QVERIFY(modal->objectName() == "importItems");
                 QVERIFY(modal->findChild<QLabel *>("summary")->text().endsWith(

@@ -70,10 +70,12 @@ void OnNextModal(std::function<void(QWidget *)> act) {
 
 // The name is typed in full: the dialog lists folders as they load, so clicking one would race
 // it.
-void ChooseFile(const QString &path) {
-    OnNextModal([path](QWidget *modal) {
+void ChooseFile(const QString &path, const QString &opensIn) {
+    OnNextModal([path, opensIn](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY2(dialog, "expected a file dialog");
+        if (!opensIn.isEmpty())
+            QCOMPARE(dialog->directory().absolutePath(), opensIn);
         dialog->findChild<QLineEdit *>("fileNameEdit")->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });

@@ -44,8 +44,9 @@ void ClickRow(FlexGrid *grid, int row);
 // Chooses the main menu's routine option and presses Go, as the user does; the screen it
 // opened, made the active window.
 QWidget *OpenRoutine(int option);
-// Answers the next file dialog with the file's name typed in full.
-void ChooseFile(const QString &path);
+// Answers the next file dialog with the file's name typed in full; checks that it opened in
+// the folder given, when one is.
+void ChooseFile(const QString &path, const QString &opensIn = {});
 // Empties the box and types the text into it key by key.
 void Type(QLineEdit *box, const QString &text);
 
