@@ -1,8 +1,11 @@
+#include "base/StockHistory.h"
 #include "inventory/ItemCsv.h"
 #include "inventory/dlgStockHistory.h"
 #include "support/Screens.h"
 
 #include <QDateEdit>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 
 namespace {
@@ -257,9 +260,26 @@ private slots:
     }
 
     // A history that cannot be kept never stops the stock change; the user hears why.
+    void historyThatCannotBeKept_data() {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("a folder in its place") << false;
+        QTest::newRow("no room left for it") << true;
+    }
     void historyThatCannotBeKept() {
+        QFETCH(bool, full);
         Open(5);
-        QVERIFY(QDir().mkpath(data->path("/StockHistory.db")));
+        if (full) { // the database may not grow a page, and its pages are filled up
+            StockHistory::ItemHistory("Wire nut", "", QDate::currentDate(), QDate::currentDate());
+            QSqlQuery fill(QSqlDatabase::database(QSqlDatabase::connectionNames().constFirst()));
+            QVERIFY(fill.exec("PRAGMA page_count") && fill.next());
+            QVERIFY(fill.exec("PRAGMA max_page_count = " + fill.value(0).toString()));
+            while (fill.exec("INSERT INTO movements (at, time, description, category, record, "
+                             "change, on_hand, kind, reference, state, batch) VALUES "
+                             "('', 0, '', '', 0, 0, 0, '', '', '', 0)")) {
+            }
+        } else {
+            QVERIFY(QDir().mkpath(data->path("/StockHistory.db")));
+        }
         const auto said = AnswerMessageBox(QMessageBox::Ok);
         for (const QString step : {"edit Wire nut", "onhand=33", "save"})
             Do(step);
@@ -267,6 +287,8 @@ private slots:
         QVERIFY2(said->text.startsWith("The stock change has been saved, but the stock history "
                                        "could not be kept.\n\n"),
                  qPrintable(said->text));
+        if (full)
+            QVERIFY2(said->text.contains("full"), qPrintable(said->text));
     }
 
     // The chosen item's movements, newest first, printed and exported as they show.
