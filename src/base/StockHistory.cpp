@@ -128,7 +128,9 @@ bool SetAside(const QString &path) {
         Error = QStringLiteral("The damaged stock history %1 could not be set aside.").arg(path);
         return false;
     }
-    QFile::remove(path + QStringLiteral("-journal"));
+    // Its journal goes with it: it may hold what makes the damaged file whole again, and left
+    // here it would be played into the new history.
+    QFile::rename(path + QStringLiteral("-journal"), aside + QStringLiteral("-journal"));
     Notice = QStringLiteral("The stock history %1 was damaged. It has been kept as %2, and a new "
                             "history has been started.")
                  .arg(path, aside);

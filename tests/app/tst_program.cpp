@@ -301,6 +301,8 @@ private slots:
         ExitProgram();
         const QStringList history = {"outside 3 8", "outside 5 5"};
         QCOMPARE(HistoryOf("Elbow", "Pipe"), history);
+        QCOMPARE(StockHistory::ItemHistory("Elbow", "Pipe", {2000, 1, 1}, {2100, 1, 1})[0].Record,
+                 1); // the record the item was found at
         StockHistory::Close();
         QVERIFY(QFile::remove(data->path("/StockHistory.db")));
         QCOMPARE(HistoryOf("Elbow", "Pipe"), history);
@@ -328,23 +330,28 @@ private slots:
         StartAtMenu(*data);
         const QString csv = data->path("/stock.csv");
         OnNextModal([&](QWidget *modal) {
-            auto *stock = qobject_cast<dlgStockOnDate *>(modal);
-            QVERIFY2(stock && stock->objectName() == "dlgStockOnDate", "expected the dialog");
-            stock->dtOnDate->setDate(monday.addDays(1));
-            const QAbstractItemModel *rows = stock->tblStockOnDate->model();
+            QCOMPARE(modal->objectName(), QString("dlgStockOnDate"));
+            auto *date = modal->findChild<QDateEdit *>("dtOnDate");
+            auto *total = modal->findChild<QLabel *>("lblTotalValue");
+            auto *print = modal->findChild<QPushButton *>("cmdPrintStock");
+            auto *exportStock = modal->findChild<QPushButton *>("cmdExportStock");
+            const QAbstractItemModel *rows =
+                modal->findChild<QTableView *>("tblStockOnDate")->model();
+            QCOMPARE(rows->rowCount(), 3); // today's stock as it opens, emptied by the file
+            date->setDate(monday.addDays(1));
             QStringList shown;
             for (int r = 0; r < rows->rowCount(); ++r)
                 shown << rows->index(r, 0).data().toString() + ' ' +
                              rows->index(r, 2).data().toString() + ' ' +
                              rows->index(r, 4).data().toString();
             QCOMPARE(shown, QStringList({"Elbow 35 $96.25", "Tee 12 $11.88"}));
-            QCOMPARE(stock->lblTotalValue->text(), QString("$108.13"));
+            QCOMPARE(total->text(), QString("$108.13"));
             ChooseFile(csv);
-            stock->cmdExportStock->click();
-            stock->dtOnDate->setDate(monday.addDays(-1));
+            exportStock->click();
+            date->setDate(monday.addDays(-1));
             QCOMPARE(rows->rowCount(), 0);
-            QVERIFY(!stock->cmdPrintStock->isEnabled());
-            stock->reject();
+            QVERIFY(!print->isEnabled());
+            qobject_cast<QDialog *>(modal)->reject();
         });
         LoadForm<frmStartup>()->mnuStockOnDate->trigger();
         // The spreadsheet gets numbers, not the screen's money texts.

@@ -98,12 +98,14 @@ private slots:
         for (int k = 0; k < noise.size(); ++k)
             noise[k] = char(k * 7919 % 251);
         data.write("/StockHistory.db", noise);
+        data.write("/StockHistory.db-journal", noise.left(512));
         Settled({Move("Elbow", 40, 40, MovementKind::Added, Monday)});
         const QString notice = StockHistory::TakeNotice();
         QVERIFY2(notice.contains("was damaged"), qPrintable(notice));
         const QStringList aside = QDir(data.path("/")).entryList({"StockHistory-damaged-*.db"});
         QCOMPARE(aside.size(), 1);
         QCOMPARE(data.read("/" + aside.constFirst()), noise);
+        QCOMPARE(data.read("/" + aside.constFirst() + "-journal"), noise.left(512));
         QCOMPARE(History("Elbow"), QStringList({"added 40 40"}));
         QVERIFY(StockHistory::TakeNotice().isEmpty());
     }
