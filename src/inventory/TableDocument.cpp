@@ -10,9 +10,11 @@
 
 #include <QAbstractItemModel>
 #include <QDir>
+#include <QHeaderView>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardItem>
+#include <QStandardItemModel>
+#include <QTableView>
 
 #include <functional>
 
@@ -23,6 +25,20 @@ bool NumberColumn(const QAbstractItemModel &rows, int column) {
 }
 
 } // namespace
+
+void ShowTable(QTableView *view, QStandardItemModel *rows, const QStringList &headings, int roomy) {
+    rows->setHorizontalHeaderLabels(headings);
+    view->setModel(rows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    // Fitted by the header rather than once by hand: a table fitted by hand loses the roomy
+    // column's room when its rows are loaded again.
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setSectionResizeMode(roomy, QHeaderView::Stretch);
+}
 
 QStandardItem *NumberCell(const QString &shown, const QString &bare) {
     auto *cell = new QStandardItem(shown);

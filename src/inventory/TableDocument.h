@@ -7,9 +7,15 @@
 
 class QAbstractItemModel;
 class QStandardItem;
+class QStandardItemModel;
+class QTableView;
 
 // A table a dialog shows, as a printed document and as a spreadsheet's file: the stock history
 // and the stock on a date.
+
+// The view shows the rows read-only under the headings, a row at a time, as compact as the item
+// grid; the columns fit their rows as they come, and the roomy one takes the room left.
+void ShowTable(QTableView *view, QStandardItemModel *rows, const QStringList &headings, int roomy);
 
 // A cell of a number column: shown right-aligned as the screen writes it, and kept bare (a
 // plain number, "1234.5") for the spreadsheet.

@@ -7,7 +7,6 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -54,14 +53,7 @@ dlgStockHistory::dlgStockHistory(const QString &description, const QString &cate
     const QDate today = QDate::currentDate();
     dtFrom->setDate(today.addYears(-1));
     dtTo->setDate(today);
-    m_rows->setHorizontalHeaderLabels(Headings);
-    tblHistory->setModel(m_rows);
-    tblHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblHistory->verticalHeader()->hide();
-    // Fitted as the rows come, whatever the dates chosen; the reference takes the room left.
-    tblHistory->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblHistory->horizontalHeader()->setStretchLastSection(true);
+    ShowTable(tblHistory, m_rows, Headings, 4); // the reference takes the room left
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(cmdPrintHistory, QDialogButtonBox::ActionRole);

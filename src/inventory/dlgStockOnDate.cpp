@@ -9,7 +9,6 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -39,15 +38,7 @@ dlgStockOnDate::dlgStockOnDate(QWidget *parent)
     dtOnDate->setCalendarPopup(true);
     dtOnDate->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     dtOnDate->setDate(QDate::currentDate());
-    m_rows->setHorizontalHeaderLabels(Headings);
-    tblStockOnDate->setModel(m_rows);
-    tblStockOnDate->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblStockOnDate->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblStockOnDate->verticalHeader()->hide();
-    // Fitted as the rows come, the description taking the room left; a table fitted once by
-    // hand would lose the description's room when the date changes.
-    tblStockOnDate->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblStockOnDate->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    ShowTable(tblStockOnDate, m_rows, Headings, 0); // the description takes the room left
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(cmdPrintStock, QDialogButtonBox::ActionRole);
