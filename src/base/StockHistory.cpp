@@ -282,6 +282,14 @@ bool Confirm(qint64 batch) {
     return Run(counts, what) && Run(done, what);
 }
 
+// A batch the items file never got: its pending movements go.
+bool Drop(qint64 batch) {
+    QSqlQuery drop(Database());
+    drop.prepare(QStringLiteral("DELETE FROM movements WHERE batch = ? AND state = 'pending'"));
+    drop.addBindValue(batch);
+    return Run(drop, QStringLiteral("The stock history could not be written"));
+}
+
 bool Commit() {
     if (Database().commit())
         return true;
@@ -323,16 +331,7 @@ void Settle(qint64 batch, bool saved) {
     if (batch == 0 || !Open())
         return;
     Database().transaction();
-    bool written = true;
-    if (saved) {
-        written = Confirm(batch);
-    } else {
-        QSqlQuery drop(Database());
-        drop.prepare(QStringLiteral("DELETE FROM movements WHERE batch = ? AND state = 'pending'"));
-        drop.addBindValue(batch);
-        written = Run(drop, QStringLiteral("The stock history could not be written"));
-    }
-    if (written)
+    if (saved ? Confirm(batch) : Drop(batch))
         Commit();
     else
         Rollback();
@@ -377,24 +376,12 @@ void Reconcile(const std::vector<CountedItem> &items) {
     while (pending.next())
         after[pending.value(0).toLongLong()].insert(
             {pending.value(1).toString(), pending.value(2).toString()}, pending.value(3).toInt());
-    QHash<qint64, bool> agrees;
-    for (auto batch = after.cbegin(); batch != after.cend(); ++batch) {
-        bool all = true;
-        for (auto count = batch->cbegin(); count != batch->cend(); ++count)
-            all = all && onHand(count.key()) == count.value();
-        agrees.insert(batch.key(), all);
-    }
     bool written = true;
-    for (auto batch = agrees.cbegin(); written && batch != agrees.cend(); ++batch) {
-        if (batch.value()) {
-            written = Confirm(batch.key());
-        } else {
-            QSqlQuery drop(Database());
-            drop.prepare(
-                QStringLiteral("DELETE FROM movements WHERE batch = ? AND state = 'pending'"));
-            drop.addBindValue(batch.key());
-            written = Run(drop, QStringLiteral("The stock history could not be written"));
-        }
+    for (auto batch = after.cbegin(); written && batch != after.cend(); ++batch) {
+        bool agrees = true;
+        for (auto count = batch->cbegin(); count != batch->cend(); ++count)
+            agrees = agrees && onHand(count.key()) == count.value();
+        written = agrees ? Confirm(batch.key()) : Drop(batch.key());
     }
 
     // What the history does not explain happened outside this program. The history's items are

@@ -21,7 +21,6 @@
 namespace {
 
 const QString Title = QStringLiteral("Items and Spreadsheets");
-const QString Filter = QStringLiteral("CSV files (*.csv);;All files (*)");
 
 QString Count(size_t n, const char *thing) {
     return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(thing)).arg(n == 1 ? "" : "s");
@@ -67,26 +66,34 @@ bool ConfirmImport(const QString &path, const ItemImport &plan) {
 
 } // namespace
 
+QString CsvFilter() {
+    return QStringLiteral("CSV files (*.csv);;All files (*)");
+}
+
+bool WriteCsv(const QString &path, const QByteArray &bytes, const QString &title) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    MsgBox(QStringLiteral("The file %1 could not be written.").arg(QDir::toNativeSeparators(path)),
+           QMessageBox::Ok, title);
+    return false;
+}
+
 void ExportItems() {
     const std::optional<QString> path =
-        MenuDialogs()->ShowSave(Filter, QStringLiteral("Items.csv"));
+        MenuDialogs()->ShowSave(CsvFilter(), QStringLiteral("Items.csv"));
     if (!path)
         return;
     const std::vector<ItemRecord> items = ReadAllItems();
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ItemsToCsv(items)) < 0 || !file.commit()) {
-        MsgBox(QStringLiteral("The file %1 could not be written.")
-                   .arg(QDir::toNativeSeparators(*path)),
-               QMessageBox::Ok, Title);
+    if (!WriteCsv(*path, ItemsToCsv(items), Title))
         return;
-    }
     MsgBox(QStringLiteral("%1 written to %2.")
                .arg(Count(items.size(), "item"), QDir::toNativeSeparators(*path)),
            QMessageBox::Ok, Title);
 }
 
 void ImportItems() {
-    const std::optional<QString> path = MenuDialogs()->ShowOpenOther(Filter);
+    const std::optional<QString> path = MenuDialogs()->ShowOpenOther(CsvFilter());
     if (!path)
         return;
     QFile file(*path);

@@ -3,28 +3,21 @@
 #include "base/Rev11Common.h"
 
 #include <QHash>
-#include <QSet>
 
 namespace {
 
 using ItemKey = std::pair<QString, QString>;
 
-struct Total {
-    int OnHand = 0;
-    int Record = 0; // the item's first record
+// An item's count in the file before and after, with the record and cost it is known by:
+// those after the change when it is still there.
+struct Change {
+    int Before = 0;
+    int After = 0;
+    bool Was = false;
+    bool Is = false;
+    int Record = 0;
     qint64 Cost = 0;
 };
-
-void Count(QHash<ItemKey, Total> &totals, std::vector<ItemKey> &order, const ItemRecord &item,
-           int record) {
-    const ItemKey key{item.Description, item.Category};
-    auto total = totals.find(key);
-    if (total == totals.end()) {
-        total = totals.insert(key, {0, record, item.Cost.tenThousandths()});
-        order.push_back(key);
-    }
-    total->OnHand += item.OnHand;
-}
 
 // Tells the user what kept the history from being written, once for each stock change.
 void TellHistoryTrouble(const QString &error) {
@@ -51,36 +44,48 @@ std::vector<NumberedItem> Numbered(const std::vector<ItemRecord> &items) {
 std::vector<Movement> CountChanges(const std::vector<ItemRecord> &before,
                                    const std::vector<NumberedItem> &after, MovementKind kind,
                                    const QString &reference) {
-    QHash<ItemKey, Total> was;
-    QHash<ItemKey, Total> now;
+    QHash<ItemKey, Change> changes;
     std::vector<ItemKey> order;
-    for (size_t k = 0; k < before.size(); ++k)
-        Count(was, order, before[k], int(k) + 1);
-    for (const NumberedItem &numbered : after)
-        Count(now, order, numbered.Item, numbered.RecordNumber);
+    const auto change = [&](const ItemRecord &item) -> Change & {
+        const ItemKey key{item.Description, item.Category};
+        auto found = changes.find(key);
+        if (found == changes.end()) {
+            found = changes.insert(key, {});
+            order.push_back(key);
+        }
+        return *found;
+    };
+    for (size_t k = 0; k < before.size(); ++k) {
+        Change &c = change(before[k]);
+        if (!c.Was) {
+            c.Record = int(k) + 1;
+            c.Cost = before[k].Cost.tenThousandths();
+            c.Was = true;
+        }
+        c.Before += before[k].OnHand;
+    }
+    for (const NumberedItem &numbered : after) {
+        Change &c = change(numbered.Item);
+        if (!c.Is) {
+            c.Record = numbered.RecordNumber;
+            c.Cost = numbered.Item.Cost.tenThousandths();
+            c.Is = true;
+        }
+        c.After += numbered.Item.OnHand;
+    }
     std::vector<Movement> movements;
-    QSet<ItemKey> done;
     for (const ItemKey &key : order) {
-        if (done.contains(key))
-            continue;
-        done.insert(key);
-        const auto from = was.constFind(key);
-        const auto to = now.constFind(key);
-        const int onHandBefore = from == was.constEnd() ? 0 : from->OnHand;
-        const int onHandAfter = to == now.constEnd() ? 0 : to->OnHand;
-        const bool cameOrWent = (from == was.constEnd()) != (to == now.constEnd());
-        if (onHandBefore == onHandAfter && !cameOrWent)
-            continue;
-        const Total &item = to == now.constEnd() ? *from : *to;
-        movements.push_back({key.first,
-                             key.second,
-                             item.Record,
-                             onHandAfter - onHandBefore,
-                             onHandAfter,
-                             kind,
-                             reference,
-                             item.Cost,
-                             {}});
+        const Change c = changes.value(key);
+        if (c.Before != c.After || c.Was != c.Is)
+            movements.push_back({key.first,
+                                 key.second,
+                                 c.Record,
+                                 c.After - c.Before,
+                                 c.After,
+                                 kind,
+                                 reference,
+                                 c.Cost,
+                                 {}});
     }
     return movements;
 }

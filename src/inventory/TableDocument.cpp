@@ -2,17 +2,21 @@
 
 #include "base/CommonDialog.h"
 #include "base/Rev11Common.h"
+#include "base/StockHistory.h"
 #include "inventory/ItemCsv.h"
+#include "inventory/ItemExchange.h"
 #include "printing/InventoryPrintRoutines.h"
 #include "printing/PrintJob.h"
 #include "printing/Printer.h"
 #include "printing/PrinterRoutines.h"
 
 #include <QAbstractItemModel>
-#include <QDir>
+#include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QPushButton>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardItemModel>
 #include <QTableView>
 
@@ -38,6 +42,28 @@ void ShowTable(QTableView *view, QStandardItemModel *rows, const QStringList &he
     // column's room when its rows are loaded again.
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     view->horizontalHeader()->setSectionResizeMode(roomy, QHeaderView::Stretch);
+}
+
+void ShowDate(QDateEdit *box, QDate day) {
+    box->setCalendarPopup(true);
+    box->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    box->setDate(day);
+}
+
+QDialogButtonBox *TableButtons(QDialog *dialog, QPushButton *print, QPushButton *exportRows) {
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dialog);
+    buttons->addButton(print, QDialogButtonBox::ActionRole);
+    buttons->addButton(exportRows, QDialogButtonBox::ActionRole);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+void RowsLoaded(QDialog *dialog, const QAbstractItemModel &rows, QPushButton *print,
+                QPushButton *exportRows) {
+    print->setEnabled(rows.rowCount() > 0);
+    exportRows->setEnabled(rows.rowCount() > 0);
+    if (!StockHistory::LastError().isEmpty())
+        MsgBox(StockHistory::LastError(), QMessageBox::Ok, dialog->windowTitle());
 }
 
 QStandardItem *NumberCell(const QString &shown, const QString &bare) {
@@ -91,8 +117,8 @@ void ExportTable(const QString &title, const QStringList &headings,
     // A title's dates and fractions ("1/2") hold characters no file name may.
     QString name = title;
     name.replace(QRegularExpression(QStringLiteral("[/\\\\:*?\"<>|]")), QStringLiteral("-"));
-    const std::optional<QString> path = MenuDialogs()->ShowSave(
-        QStringLiteral("CSV files (*.csv);;All files (*)"), name + QStringLiteral(".csv"));
+    const std::optional<QString> path =
+        MenuDialogs()->ShowSave(CsvFilter(), name + QStringLiteral(".csv"));
     if (!path)
         return;
     std::vector<bool> numbers;
@@ -107,10 +133,5 @@ void ExportTable(const QString &title, const QStringList &headings,
                         .toString();
         lines.push_back(line);
     }
-    QSaveFile file(*path);
-    const QByteArray csv = TableToCsv(headings, lines, numbers);
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        MsgBox(QStringLiteral("The file %1 could not be written.")
-                   .arg(QDir::toNativeSeparators(*path)),
-               QMessageBox::Ok, title);
+    WriteCsv(*path, TableToCsv(headings, lines, numbers), title);
 }

@@ -5,7 +5,13 @@
 
 #include <vector>
 
+#include <QDate>
+
 class QAbstractItemModel;
+class QDateEdit;
+class QDialog;
+class QDialogButtonBox;
+class QPushButton;
 class QStandardItem;
 class QStandardItemModel;
 class QTableView;
@@ -16,6 +22,15 @@ class QTableView;
 // The view shows the rows read-only under the headings, a row at a time, as compact as the item
 // grid; the columns fit their rows as they come, and the roomy one takes the room left.
 void ShowTable(QTableView *view, QStandardItemModel *rows, const QStringList &headings, int roomy);
+
+// A date box with its calendar, in the locale's short form, showing the day.
+void ShowDate(QDateEdit *box, QDate day);
+// Close, with Print and Export beside it.
+QDialogButtonBox *TableButtons(QDialog *dialog, QPushButton *print, QPushButton *exportRows);
+// Once the rows are loaded: Print and Export only with rows to give, and a history that could not
+// be read said.
+void RowsLoaded(QDialog *dialog, const QAbstractItemModel &rows, QPushButton *print,
+                QPushButton *exportRows);
 
 // A cell of a number column: shown right-aligned as the screen writes it, and kept bare (a
 // plain number, "1234.5") for the spreadsheet.

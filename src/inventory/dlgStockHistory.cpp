@@ -1,6 +1,5 @@
 #include "inventory/dlgStockHistory.h"
 
-#include "base/Rev11Common.h"
 #include "base/StockHistory.h"
 #include "inventory/TableDocument.h"
 
@@ -46,19 +45,11 @@ dlgStockHistory::dlgStockHistory(const QString &description, const QString &cate
     dtTo->setObjectName(QStringLiteral("dtTo"));
     cmdPrintHistory->setObjectName(QStringLiteral("cmdPrintHistory"));
     cmdExportHistory->setObjectName(QStringLiteral("cmdExportHistory"));
-    for (QDateEdit *date : {dtFrom, dtTo}) {
-        date->setCalendarPopup(true);
-        date->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    }
-    const QDate today = QDate::currentDate();
-    dtFrom->setDate(today.addYears(-1));
-    dtTo->setDate(today);
+    ShowDate(dtFrom, QDate::currentDate().addYears(-1));
+    ShowDate(dtTo, QDate::currentDate());
     ShowTable(tblHistory, m_rows, Headings, 4); // the reference takes the room left
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->addButton(cmdPrintHistory, QDialogButtonBox::ActionRole);
-    buttons->addButton(cmdExportHistory, QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = TableButtons(this, cmdPrintHistory, cmdExportHistory);
     connect(cmdPrintHistory, &QPushButton::clicked, this, &dlgStockHistory::PrintHistory);
     connect(cmdExportHistory, &QPushButton::clicked, this, &dlgStockHistory::ExportHistory);
     connect(dtFrom, &QDateEdit::dateChanged, this, &dlgStockHistory::Load);
@@ -91,11 +82,7 @@ void dlgStockHistory::Load() {
              new QStandardItem(MovementText(m.Kind)), NumberCell(change, change),
              NumberCell(onHand, onHand), new QStandardItem(m.Reference)});
     }
-    const bool any = m_rows->rowCount() > 0;
-    cmdPrintHistory->setEnabled(any);
-    cmdExportHistory->setEnabled(any);
-    if (!StockHistory::LastError().isEmpty())
-        MsgBox(StockHistory::LastError(), QMessageBox::Ok, windowTitle());
+    RowsLoaded(this, *m_rows, cmdPrintHistory, cmdExportHistory);
 }
 
 void dlgStockHistory::PrintHistory() {

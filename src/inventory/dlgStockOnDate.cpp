@@ -1,6 +1,5 @@
 #include "inventory/dlgStockOnDate.h"
 
-#include "base/Rev11Common.h"
 #include "base/StockHistory.h"
 #include "common/Currency.h"
 #include "inventory/ItemCsv.h"
@@ -35,15 +34,10 @@ dlgStockOnDate::dlgStockOnDate(QWidget *parent)
     lblTotalValue->setObjectName(QStringLiteral("lblTotalValue"));
     cmdPrintStock->setObjectName(QStringLiteral("cmdPrintStock"));
     cmdExportStock->setObjectName(QStringLiteral("cmdExportStock"));
-    dtOnDate->setCalendarPopup(true);
-    dtOnDate->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
-    dtOnDate->setDate(QDate::currentDate());
+    ShowDate(dtOnDate, QDate::currentDate());
     ShowTable(tblStockOnDate, m_rows, Headings, 0); // the description takes the room left
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->addButton(cmdPrintStock, QDialogButtonBox::ActionRole);
-    buttons->addButton(cmdExportStock, QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = TableButtons(this, cmdPrintStock, cmdExportStock);
     connect(cmdPrintStock, &QPushButton::clicked, this, &dlgStockOnDate::PrintStock);
     connect(cmdExportStock, &QPushButton::clicked, this, &dlgStockOnDate::ExportStock);
     connect(dtOnDate, &QDateEdit::dateChanged, this, &dlgStockOnDate::Load);
@@ -79,10 +73,7 @@ void dlgStockOnDate::Load() {
              NumberCell(value.toString(), PlainAmount(value))});
     }
     lblTotalValue->setText(Currency::fromTenThousandths(total).toString());
-    cmdPrintStock->setEnabled(m_rows->rowCount() > 0);
-    cmdExportStock->setEnabled(m_rows->rowCount() > 0);
-    if (!StockHistory::LastError().isEmpty())
-        MsgBox(StockHistory::LastError(), QMessageBox::Ok, windowTitle());
+    RowsLoaded(this, *m_rows, cmdPrintStock, cmdExportStock);
 }
 
 void dlgStockOnDate::PrintStock() {

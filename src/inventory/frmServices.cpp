@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -721,7 +722,7 @@ void frmServices::DeleteItem() {
     if (ItemCount() == 1) {
         SaveWithHistory(movements, [] {
             DeleteWithBackup(Items);
-            return !FileExistsOrRestore(Items);
+            return !QFileInfo::exists(DataFilePath(Items)); // gone, not restored from Backup
         });
         fgItems->SetTextMatrix(1, 0, QString());
         fgItems->SetTextMatrix(1, 1, QString());
