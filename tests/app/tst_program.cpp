@@ -311,22 +311,10 @@ private slots:
     // Files / Stock on a Date: each item's count at the end of the day, at that day's cost.
     void stockOnADate() {
         const QDate monday(2026, 11, 30);
-        auto moved = [](const QString &item, int change, int onHand, qint64 cost, QDate day) {
-            const qint64 batch = StockHistory::Record({{item,
-                                                        "Pipe",
-                                                        1,
-                                                        change,
-                                                        onHand,
-                                                        MovementKind::Added,
-                                                        {},
-                                                        cost,
-                                                        QDateTime(day, QTime(17, 30))}});
-            StockHistory::Settle(batch, true);
-        };
-        moved("Elbow", 40, 40, 25000, monday);
-        moved("Tee", 12, 12, 9900, monday);
-        moved("Elbow", -5, 35, 27500, monday.addDays(1));
-        moved("Cap", 3, 3, 5000, monday.addDays(2));
+        const auto added = MovementKind::Added;
+        Settled({Move("Elbow", 40, 40, added, monday), Move("Tee", 12, 12, added, monday, {}, 9900),
+                 Move("Elbow", -5, 35, added, monday.addDays(1), {}, 27500),
+                 Move("Cap", 3, 3, added, monday.addDays(2), {}, 5000)});
         StartAtMenu(*data);
         const QString csv = data->path("/stock.csv");
         OnNextModal([&](QWidget *modal) {
@@ -339,12 +327,7 @@ private slots:
                 modal->findChild<QTableView *>("tblStockOnDate")->model();
             QCOMPARE(rows->rowCount(), 3); // today's stock as it opens, emptied by the file
             date->setDate(monday.addDays(1));
-            QStringList shown;
-            for (int r = 0; r < rows->rowCount(); ++r)
-                shown << rows->index(r, 0).data().toString() + ' ' +
-                             rows->index(r, 2).data().toString() + ' ' +
-                             rows->index(r, 4).data().toString();
-            QCOMPARE(shown, QStringList({"Elbow 35 $96.25", "Tee 12 $11.88"}));
+            QCOMPARE(RowTexts(rows, {0, 2, 4}), QStringList({"Elbow 35 $96.25", "Tee 12 $11.88"}));
             QCOMPARE(total->text(), QString("$108.13"));
             ChooseFile(csv);
             exportStock->click();

@@ -311,14 +311,8 @@ private slots:
             QCOMPARE(modal->objectName(), QString("dlgStockHistory"));
             auto *print = modal->findChild<QPushButton *>("cmdPrintHistory");
             const QAbstractItemModel *rows = modal->findChild<QTableView *>("tblHistory")->model();
-            QStringList shown;
-            for (int r = 0; r < rows->rowCount(); ++r)
-                shown << QStringLiteral("%1 %2 %3")
-                             .arg(rows->index(r, 1).data().toString(),
-                                  rows->index(r, 2).data().toString(),
-                                  rows->index(r, 3).data().toString());
-            QCOMPARE(shown, QStringList({"Edited on the item screen -3 30",
-                                         "Edited on the item screen 28 33"}));
+            QCOMPARE(RowTexts(rows, {1, 2, 3}), QStringList({"Edited on the item screen -3 30",
+                                                             "Edited on the item screen 28 33"}));
             PrintToPdf(pdf);
             print->click();
             ChooseFile(csv);

@@ -7,6 +7,7 @@
 #include "printing/FlexGrid.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -66,6 +67,17 @@ void OnNextModal(std::function<void(QWidget *)> act) {
         Waiting.restart();
     Queue.push_back({std::move(act)});
     Poller->start();
+}
+
+QStringList RowTexts(const QAbstractItemModel *rows, std::initializer_list<int> columns) {
+    QStringList texts;
+    for (int r = 0; r < rows->rowCount(); ++r) {
+        QStringList cells;
+        for (int c : columns)
+            cells << rows->index(r, c).data().toString();
+        texts << cells.join(u' ');
+    }
+    return texts;
 }
 
 // The name is typed in full: the dialog lists folders as they load, so clicking one would race

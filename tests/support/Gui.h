@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class Form;
@@ -33,6 +34,7 @@ Form *Screen(const QString &formName);
 bool ScreenVisible(const QString &formName);
 
 class FlexGrid;
+class QAbstractItemModel;
 class QLineEdit;
 // The first grid row showing the text in the column, or -1.
 int RowOf(const FlexGrid *grid, const QString &text, int col = 0);
@@ -44,6 +46,9 @@ void ClickRow(FlexGrid *grid, int row);
 // Chooses the main menu's routine option and presses Go, as the user does; the screen it
 // opened, made the active window.
 QWidget *OpenRoutine(int option);
+// A table's rows, each the cells of those columns joined by spaces.
+QStringList RowTexts(const QAbstractItemModel *rows, std::initializer_list<int> columns);
+
 // Answers the next file dialog with the file's name typed in full; checks that it opened in
 // the folder given, when one is.
 void ChooseFile(const QString &path, const QString &opensIn = {});

@@ -21,7 +21,6 @@ inline QStringList Descriptions() {
     return names;
 }
 
-
 // The item's stock history, newest first, one movement a line: "kind change on-hand reference".
 inline QStringList HistoryOf(const QString &description, const QString &category,
                              QDate from = QDate(2000, 1, 1), QDate to = QDate(2100, 1, 1)) {
@@ -34,4 +33,19 @@ inline QStringList HistoryOf(const QString &description, const QString &category
                      .arg(m.Reference)
                      .trimmed();
     return lines;
+}
+
+// A movement of the item of the category "Pipe", at noon of the day.
+inline Movement Move(const QString &item, int change, int onHand, MovementKind kind, QDate day,
+                     const QString &reference = QString(), qint64 cost = 25000) {
+    return {item, QStringLiteral("Pipe"),      1, change, onHand, kind, reference,
+            cost, QDateTime(day, QTime(12, 0))};
+}
+
+// The movements kept as one change whose items file was saved.
+inline void Settled(const std::vector<Movement> &movements) {
+    const qint64 batch = StockHistory::Record(movements);
+    QVERIFY2(batch > 0, qPrintable(StockHistory::LastError()));
+    StockHistory::Settle(batch, true);
+    QVERIFY2(StockHistory::LastError().isEmpty(), qPrintable(StockHistory::LastError()));
 }
