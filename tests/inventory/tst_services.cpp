@@ -339,6 +339,9 @@ private slots:
         QCOMPARE(WordTexts(LineOf(words, FindWord(words, "Stock"))),
                  QStringList({"Stock", "History", "-", "Wire", "nut"}));
         QCOMPARE(LineOf(words, FindWord(words, "-3")).size(), 10); // date, time, what, -3, 30
+        // Numbers stand right-aligned under their heading.
+        for (const char *other : {"28", "Change"})
+            QVERIFY(qAbs(FindWord(words, other).xMax - FindWord(words, "-3").xMax) < 0.5);
         const QList<QByteArray> lines = data->read("/history.csv").split('\n');
         QCOMPARE(lines.value(0), QByteArray("\xEF\xBB\xBF\"Date\",\"What happened\",\"Change\","
                                             "\"On hand after\",\"Reference\"\r"));
