@@ -112,6 +112,7 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<QStringList>("lines");
         QTest::newRow("no space") << "Unbroken" << 2880 << QStringList{"Unbroken"};
+        QTest::newRow("empty text takes a line") << "" << 2880 << QStringList{};
         QTest::newRow("fits") << "Deliver to the side door" << 7200
                               << QStringList{"Deliver to the side door"};
         QTest::newRow("word wider than the column")
@@ -125,10 +126,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, width);
         QFETCH(QStringList, lines);
+        double down = 0; // the print position after, in lines below the first, back at the margin
         const QStringList printed = Drawn([&] {
             SetPrintFont(10, false, false);
             PrintWrapped(1440, 2880, width, 0, text);
+            QCOMPARE(Printer::Current().CurrentX, 0.0);
+            down = (Printer::Current().CurrentY - 2880) / Printer::Current().TextHeight();
         });
+        QCOMPARE(down, double(std::max<qsizetype>(1, printed.size())));
         QCOMPARE(printed.join(' '), text);
         if (!lines.isEmpty())
             QCOMPARE(printed, lines);
@@ -183,15 +188,6 @@ private slots:
             const QString longer = text.left(shown.size()) + u'…';
             QVERIFY2(printer.TextWidth(longer) > width - 0.01, qPrintable(longer));
         }
-        printer.EndDoc();
-    }
-
-    void printWrappedEmptyTextTakesOneLine() {
-        Printer &printer = Printer::Current();
-        SetPrintFont(10, false, false);
-        PrintWrapped(1440, 2880, 2880, 0, QString());
-        QCOMPARE(printer.CurrentY, 2880 + printer.TextHeight());
-        QCOMPARE(printer.CurrentX, 0.0);
         printer.EndDoc();
     }
 };
